@@ -1,0 +1,20 @@
+// Binomial coefficients, win probabilities and typed number lists.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bolv {
+
+// C(n, k) exactly in 64 bits; fuori32bit() tells a caller that needs a 32-bit value.
+int64_t numcombinazioni(int n, int k);
+inline bool fuori32bit(int64_t v) { return v > INT32_MAX; }
+double probabilita(int n, int k);
+double ciclicita(int n, int k);
+
+int contaseparatori(const std::string& testo, const std::string& separatori);
+// Fields of testo split at any separator character; campi[0] is field 1.
+std::vector<std::string> dividistringa(const std::string& testo, const std::string& separatori);
+
+}  // namespace bolv

@@ -1,0 +1,16 @@
+// Number and date text as the windows and reports write it (locale-free).
+#pragma once
+
+#include "stato.h"
+
+#include <string>
+
+namespace bolv {
+
+// The plain decimal conversion: a leading blank when not negative.
+std::string Str(long valore);
+// The numeric value at the start of a text, leading blanks skipped, 0 if none.
+double Val(const std::string& testo);
+std::string formatodata(const Data& d, const std::string& schema); // "dd.mm.yy", "dd.mm.yyyy"
+
+}  // namespace bolv
