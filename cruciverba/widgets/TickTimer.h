@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 
 // Raised when the platform refuses a window timer.
 class EOutOfResources : public std::runtime_error {
@@ -29,7 +30,6 @@ class TTickTimer : public QObject {
     Q_PROPERTY(quint32 Interval READ interval WRITE setInterval)
     Q_PROPERTY(bool SyncEvent READ syncEvent WRITE setSyncEvent)
     Q_PROPERTY(bool Threaded READ threaded WRITE setThreaded)
-    Q_PROPERTY(QThread::Priority ThreadPriority READ threadPriority WRITE setThreadPriority)
 
   public:
     explicit TTickTimer(QObject* owner = nullptr);
@@ -62,6 +62,6 @@ class TTickTimer : public QObject {
     friend void runTick(TTickTimer& timer);
 
     std::shared_ptr<Shared> shared_;
-    std::unique_ptr<QThread> worker_;
+    std::thread worker_;
     int windowTimer_ = 0;
 };
