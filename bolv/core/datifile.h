@@ -1,19 +1,24 @@
 // "bolv.cfg", "vincite.dat" and "tab.dat": fixed-size little-endian images.
+//
+// Start-up checks these files before reading them and shows its own message,
+// so the readers say nothing: each refuses a file it cannot read or of the
+// wrong size (false) and then leaves its table as it was.
 #pragma once
 
 #include "stato.h"
 
-#include <optional>
-#include <string>
+#include <array>
+#include <cstdint>
+#include <vector>
 
 namespace bolv {
 
-// Each reader refuses a file of the wrong size (nullopt / false).
 bool leggiconfigurazione(Stato& s);
-bool scriviconfigurazione(const Stato& s);  // through a temporary file
+// Through a temporary file: false (and the old file kept) on failure.
+bool scriviconfigurazione(const Stato& s);
 bool leggivincite(Stato& s);
 bool leggiformazioni(Stato& s);
 
 std::vector<uint8_t> immagineconfigurazione(const std::array<int16_t, NUMCONFIG>& c);
 
-}  // namespace bolv
+} // namespace bolv

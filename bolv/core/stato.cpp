@@ -1,27 +1,39 @@
 #include "stato.h"
 
+#include "archivio.h"
+
+#include <algorithm>
+
 namespace bolv {
 
 namespace {
-bool bisestile(int anno) { return (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0; }
+bool bisestile(int anno) {
+    return (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0;
+}
 int giornimese(int anno, int mese) {
     static const int giorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return mese == 2 && bisestile(anno) ? 29 : giorni[mese - 1];
 }
 Interfaccia nessunainterfaccia;
-}  // namespace
+} // namespace
 
 Data Data::normalizzata(int anno, int mese, int giorno) {
     // Month first (month 0 is December of the year before), then the day.
     anno += (mese - 1) >= 0 ? (mese - 1) / 12 : -((12 - mese) / 12);
     mese = ((mese - 1) % 12 + 12) % 12 + 1;
     while (giorno < 1) {
-        if (--mese == 0) { mese = 12; --anno; }
+        if (--mese == 0) {
+            mese = 12;
+            --anno;
+        }
         giorno += giornimese(anno, mese);
     }
     while (giorno > giornimese(anno, mese)) {
         giorno -= giornimese(anno, mese);
-        if (++mese == 13) { mese = 1; ++anno; }
+        if (++mese == 13) {
+            mese = 1;
+            ++anno;
+        }
     }
     return {anno, mese, giorno};
 }
@@ -46,10 +58,10 @@ int Data::giornosettimana() const {
 
 Stato::Stato()
     : estrazioni(NUMELEMENTI, 0), archiviofile(NUMELEMENTI, 0), dateestrazioni(NUMSLOT + 1),
-      nomiruote{"Bari", "Cagliari", "Firenze", "Genova", "Milano", "Napoli",
-                "Palermo", "Roma", "Torino", "Venezia", "Tutte"},
       progressivi(NUMSLOT * 2, 0), ritardiuscita(NUMELEMENTI, 0), tabformazioni(NUMFORMAZIONI, 0),
-      ui(&nessunainterfaccia) {}
+      ui(&nessunainterfaccia) {
+    std::copy(NOMIRUOTE.begin(), NOMIRUOTE.end(), nomiruote.begin());
+}
 
 std::string Stato::percorso(const std::string& nomefile) const {
     return cartellaprogramma + "/" + nomefile;
@@ -60,4 +72,4 @@ Stato& programma() {
     return stato;
 }
 
-}  // namespace bolv
+} // namespace bolv

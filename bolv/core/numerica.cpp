@@ -1,0 +1,16 @@
+#include "numerica.h"
+
+#include <algorithm>
+
+namespace bolv {
+
+int16_t InCount(const std::string& testo, char carattere) {
+    return static_cast<int16_t>(std::count(testo.begin(), testo.end(), carattere));
+}
+
+void AddInt(int16_t* inizio, int16_t valore, int32_t conta) {
+    for (int32_t i = 0; i < conta; ++i)
+        inizio[i] = static_cast<int16_t>(inizio[i] + valore);
+}
+
+} // namespace bolv

@@ -1,0 +1,78 @@
+#include "testo.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+
+namespace bolv {
+
+namespace {
+
+// Abbreviated weekday names of the Italian calendar, Sunday first.
+const char* const GIORNIBREVI[] = {"dom", "lun", "mar", "mer", "gio", "ven", "sab"};
+
+std::string cifre(int valore, int larghezza) {
+    char testo[16];
+    std::snprintf(testo, sizeof testo, "%0*d", larghezza, valore);
+    return testo;
+}
+
+// The length of the run of c starting at i.
+size_t corsa(const std::string& s, size_t i, char c) {
+    size_t j = i;
+    while (j < s.size() && s[j] == c)
+        ++j;
+    return j - i;
+}
+
+} // namespace
+
+std::string Str(long valore) {
+    return (valore < 0 ? "" : " ") + std::to_string(valore);
+}
+
+double Val(const std::string& testo) {
+    size_t i = 0;
+    while (i < testo.size() && (testo[i] == ' ' || testo[i] == '\t'))
+        ++i;
+    const size_t inizio = i;
+    if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) ++i;
+    bool cifra = false;
+    while (i < testo.size() && std::isdigit(static_cast<unsigned char>(testo[i])))
+        ++i, cifra = true;
+    if (i < testo.size() && testo[i] == '.') {
+        ++i;
+        while (i < testo.size() && std::isdigit(static_cast<unsigned char>(testo[i])))
+            ++i, cifra = true;
+    }
+    if (!cifra) return 0;
+    // from_chars ignores the C locale, which the Qt program sets from the user's.
+    const char* primo = testo.data() + inizio + (testo[inizio] == '+' ? 1 : 0);
+    double valore = 0;
+    std::from_chars(primo, testo.data() + i, valore);
+    return valore;
+}
+
+std::string formatodata(const Data& d, const std::string& schema) {
+    std::string risultato;
+    for (size_t i = 0; i < schema.size();) {
+        const char c = schema[i];
+        const size_t n = (c == 'd' || c == 'm' || c == 'y') ? corsa(schema, i, c) : 1;
+        if (c == 'd' && n >= 3)
+            risultato += GIORNIBREVI[d.giornosettimana() - 1];
+        else if (c == 'd')
+            risultato += cifre(d.giorno, static_cast<int>(n));
+        else if (c == 'm')
+            risultato += cifre(d.mese, static_cast<int>(n));
+        else if (c == 'y' && n >= 4)
+            risultato += cifre(d.anno, 4);
+        else if (c == 'y')
+            risultato += cifre(d.anno % 100, 2);
+        else
+            risultato += c;
+        i += n;
+    }
+    return risultato;
+}
+
+} // namespace bolv

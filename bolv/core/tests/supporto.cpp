@@ -1,0 +1,87 @@
+#include "supporto.h"
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <numeric>
+#include <random>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace bolv::prove {
+
+std::vector<uint8_t> immagine(const std::vector<Estrazione>& estrazioni) {
+    std::vector<uint8_t> img(DIMARCHIVIO, 0);
+    for (size_t i = 0; i < estrazioni.size(); ++i) {
+        const int d = static_cast<int>(i) + 1;
+        const Estrazione& e = estrazioni[i];
+        const int campi[] = {e.data.giorno, e.data.mese, e.data.anno % 100, e.data.anno / 100};
+        for (int p = 1; p <= 4; ++p)
+            img[indicearchivio(d, 0, p)] = static_cast<uint8_t>(campi[p - 1]);
+        for (int w = 1; w <= 10; ++w)
+            for (int p = 1; p <= 5; ++p)
+                img[indicearchivio(d, w, p)] = static_cast<uint8_t>(e.ruote[w - 1][p - 1]);
+    }
+    return img;
+}
+
+std::vector<uint8_t> leggi(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void scrivi(const fs::path& p, const std::vector<uint8_t>& dati) {
+    std::ofstream f(p, std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(dati.data()), static_cast<std::streamsize>(dati.size()));
+}
+
+Cartella::Cartella() {
+    static std::atomic<int> progressivo{0};
+    percorso = fs::temp_directory_path() /
+               ("bolvcore-" + std::to_string(::getpid()) + "-" + std::to_string(++progressivo));
+    fs::remove_all(percorso);
+    fs::create_directories(percorso);
+}
+
+Cartella::~Cartella() {
+    std::error_code errore;
+    fs::remove_all(percorso, errore);
+}
+
+int Registratore::avvisi() const {
+    return static_cast<int>(
+        std::count_if(chiamate.begin(), chiamate.end(),
+                      [](const std::string& c) { return c.rfind("avviso:", 0) == 0; }));
+}
+
+void prepara(Stato& s, const Cartella& cartella, Registratore& ui) {
+    s.cartellaprogramma = cartella.testo();
+    s.ui = &ui;
+}
+
+std::vector<Estrazione> casuali(int n, unsigned seme, double assente) {
+    std::mt19937 generatore(seme);
+    std::bernoulli_distribution manca(assente);
+    std::uniform_int_distribution<int> passo(1, 4);
+    std::array<int, 90> urna;
+    std::iota(urna.begin(), urna.end(), 1);
+    std::vector<Estrazione> estrazioni(static_cast<size_t>(n));
+    int giorno = 7;
+    for (auto& e : estrazioni) {
+        e.data = Data::normalizzata(1939, 1, giorno);
+        giorno += passo(generatore);
+        bool qualcuna = false;
+        for (int w = 0; w < 10; ++w) {
+            if (manca(generatore) && (qualcuna || w < 9)) continue;
+            qualcuna = true;
+            std::shuffle(urna.begin(), urna.end(), generatore);
+            std::copy_n(urna.begin(), 5, e.ruote[w].begin());
+        }
+    }
+    return estrazioni;
+}
+
+} // namespace bolv::prove

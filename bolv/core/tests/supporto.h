@@ -1,0 +1,76 @@
+// What the engine tests share: a scratch program folder, archive images built
+// from a list of draws, and an Interfaccia that records what the engine asks.
+#pragma once
+
+#include "stato.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace bolv::prove {
+
+// One draw: its date and the five numbers of each wheel (all 0: not drawn).
+struct Estrazione {
+    Data data;
+    std::array<std::array<int, 5>, 10> ruote{};
+};
+
+// The byte image of "archivio.dat" holding these draws in slots 1..n.
+std::vector<uint8_t> immagine(const std::vector<Estrazione>& estrazioni);
+
+std::vector<uint8_t> leggi(const std::filesystem::path& p);
+void scrivi(const std::filesystem::path& p, const std::vector<uint8_t>& dati);
+
+// A program folder of its own under the system's temporary folder, removed at
+// the end of the test.
+class Cartella {
+  public:
+    Cartella();
+    ~Cartella();
+    Cartella(const Cartella&) = delete;
+    Cartella& operator=(const Cartella&) = delete;
+    std::filesystem::path operator/(const std::string& nome) const { return percorso / nome; }
+    std::string testo() const { return percorso.string(); }
+
+  private:
+    std::filesystem::path percorso;
+};
+
+// Records every call, one text each ("avviso:<text>", "progresso:<n>", ...).
+class Registratore : public Interfaccia {
+  public:
+    std::vector<std::string> chiamate;
+    int eventi_ = 0;
+    std::vector<int> progressi;
+
+    void mostramessaggio(const std::string& t) override {
+        chiamate.push_back("mostramessaggio:" + t);
+    }
+    void chiudimessaggio() override { chiamate.push_back("chiudimessaggio"); }
+    void etichettamessaggio(const std::string& t) override {
+        chiamate.push_back("etichettamessaggio:" + t);
+    }
+    void progresso(int p) override { progressi.push_back(p); }
+    void etichettaavvio(const std::string& t) override {
+        chiamate.push_back("etichettaavvio:" + t);
+    }
+    void clessidra(bool attesa) override { chiamate.push_back(attesa ? "clessidra" : "freccia"); }
+    void eventi() override { ++eventi_; }
+    void avviso(const std::string& t) override { chiamate.push_back("avviso:" + t); }
+    void disattivaambiterni() override { chiamate.push_back("disattivaambiterni"); }
+    void aggiornastato() override { chiamate.push_back("aggiornastato"); }
+    void chiudianalisi() override { chiamate.push_back("chiudianalisi"); }
+
+    int avvisi() const;
+};
+
+// A state whose program folder is cartella and whose screen is ui.
+void prepara(Stato& s, const Cartella& cartella, Registratore& ui);
+
+// n draws from Saturday 7 January 1939, with numbers from a seeded generator:
+// each wheel is missing from a draw with probability assente (never all ten).
+std::vector<Estrazione> casuali(int n, unsigned seme, double assente);
+
+} // namespace bolv::prove
