@@ -1,0 +1,384 @@
+#include "grid.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <algorithm>
+
+namespace platform {
+
+GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : content_.rows();
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : content_.cols();
+}
+
+namespace {
+bool isFixed(const GridContent& c, int row, int col) {
+    return row < c.fixedRows() || col < c.fixedCols();
+}
+
+// General alignment: a cell that reads as a number goes to the right.
+Qt::Alignment generalAlignment(const QString& text) {
+    bool number = false;
+    QLocale::c().toDouble(text.trimmed(), &number);
+    return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+} // namespace
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= content_.rows() || index.column() >= content_.cols())
+        return {};
+    const GridCell& cell = content_.cell(index.row(), index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return cell.text;
+    case Qt::ForegroundRole:
+        return cell.fore.isValid() ? QVariant(QBrush(cell.fore)) : QVariant();
+    case Qt::BackgroundRole:
+        if (cell.back.isValid()) return QBrush(cell.back);
+        if (isFixed(content_, index.row(), index.column()))
+            return QBrush(QPalette().color(QPalette::Button));
+        return {};
+    case Qt::FontRole:
+        if (!cell.bold) return {};
+        {
+            QFont f;
+            f.setBold(true);
+            return f;
+        }
+    case Qt::TextAlignmentRole: {
+        const Qt::Alignment a = content_.colAlignment(index.column());
+        return QVariant::fromValue(a ? a : generalAlignment(cell.text));
+    }
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    if (isFixed(content_, index.row(), index.column())) return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void GridModel::cellChanged(int row, int col) {
+    if (resetting_) return; // the reset tells everything
+    if (dirty_.bottom < dirty_.top) {
+        dirty_ = {row, col, row, col};
+    } else {
+        dirty_.top = std::min(dirty_.top, row);
+        dirty_.left = std::min(dirty_.left, col);
+        dirty_.bottom = std::max(dirty_.bottom, row);
+        dirty_.right = std::max(dirty_.right, col);
+    }
+    if (batchDepth_ == 0 && !flushQueued_) {
+        flushQueued_ = true;
+        QMetaObject::invokeMethod(this, &GridModel::flush, Qt::QueuedConnection);
+    }
+}
+
+void GridModel::allChanged() {
+    if (content_.rows() > 0 && content_.cols() > 0)
+        cellChanged(0, 0), cellChanged(content_.rows() - 1, content_.cols() - 1);
+}
+
+void GridModel::flush() {
+    flushQueued_ = false;
+    const CellRange d = dirty_;
+    dirty_ = {0, 0, -1, -1};
+    if (d.bottom < d.top) return;
+    const int bottom = std::min(d.bottom, content_.rows() - 1);
+    const int right = std::min(d.right, content_.cols() - 1);
+    if (bottom < d.top || right < d.left) return;
+    emit dataChanged(index(d.top, d.left), index(bottom, right));
+    if (content_.mergeMode() != MergeMode::Never) emit layoutSettingsChanged();
+}
+
+void GridModel::beginStructure() {
+    if (resetting_) return;
+    resetting_ = true;
+    beginResetModel();
+}
+
+void GridModel::endStructure() {
+    if (batchDepth_ > 0 || !resetting_) return;
+    resetting_ = false;
+    dirty_ = {0, 0, -1, -1};
+    endResetModel();
+    emit layoutSettingsChanged();
+}
+
+void GridModel::setText(int row, int col, const QString& text) {
+    GridCell& cell = content_.cell(row, col);
+    if (cell.text == text) return;
+    cell.text = text;
+    cellChanged(row, col);
+}
+
+void GridModel::setForeColor(int row, int col, const QColor& c) {
+    content_.setForeColor(row, col, c);
+    cellChanged(row, col);
+}
+
+void GridModel::setBackColor(int row, int col, const QColor& c) {
+    content_.setBackColor(row, col, c);
+    cellChanged(row, col);
+}
+
+void GridModel::setBold(int row, int col, bool bold) {
+    content_.setBold(row, col, bold);
+    cellChanged(row, col);
+}
+
+void GridModel::resize(int rows, int cols) {
+    rows = std::max(rows, 0);
+    cols = std::max(cols, 0);
+    if (rows == content_.rows() && cols == content_.cols()) return;
+    beginStructure();
+    content_.resize(rows, cols);
+    endStructure();
+}
+
+void GridModel::setFixed(int fixedRows, int fixedCols) {
+    beginStructure();
+    content_.setFixedRows(fixedRows);
+    content_.setFixedCols(fixedCols);
+    endStructure();
+}
+
+void GridModel::replace(const GridContent& content) {
+    beginStructure();
+    content_ = content;
+    endStructure();
+}
+
+void GridModel::clear() {
+    content_.clear();
+    allChanged();
+}
+
+void GridModel::sortRows(int col, SortMode mode) {
+    content_.sortRows(col, mode);
+    allChanged();
+}
+
+void GridModel::setColAlignment(int col, Qt::Alignment alignment) {
+    content_.setColAlignment(col, alignment);
+    if (content_.rows() > 0) {
+        cellChanged(0, col);
+        cellChanged(content_.rows() - 1, col);
+    }
+}
+
+void GridModel::beginBatch() {
+    ++batchDepth_;
+}
+
+void GridModel::endBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+    endStructure();
+    flush();
+}
+
+Grid::Batch::Batch(Grid& grid) : grid_(grid) {
+    grid_.model_->beginBatch();
+}
+Grid::Batch::~Batch() {
+    grid_.model_->endBatch();
+}
+
+Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
+    setModel(model_);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    connect(model_, &GridModel::layoutSettingsChanged, this, &Grid::applyLayout);
+    applyLayout();
+}
+
+void Grid::setRows(int rows) {
+    model_->resize(rows, cols());
+}
+void Grid::setCols(int cols) {
+    model_->resize(rows(), cols);
+}
+void Grid::setFixedRows(int n) {
+    model_->setFixed(n, fixedCols());
+}
+void Grid::setFixedCols(int n) {
+    model_->setFixed(fixedRows(), n);
+}
+
+void Grid::setTextMatrix(int row, int col, const QString& text) {
+    model_->setText(row, col, text);
+}
+
+int Grid::row() const {
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() : std::min(fixedRows(), rows() - 1);
+}
+
+int Grid::col() const {
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.column() : std::min(fixedCols(), cols() - 1);
+}
+
+CellRange Grid::selectedRange() const {
+    const int r = row(), c = col();
+    CellRange range{r, c, r, c};
+    if (!selectionModel()) return range;
+    for (const QItemSelectionRange& s : selectionModel()->selection()) {
+        if (!s.isValid()) continue;
+        range.top = std::min(range.top, s.top());
+        range.left = std::min(range.left, s.left());
+        range.bottom = std::max(range.bottom, s.bottom());
+        range.right = std::max(range.right, s.right());
+    }
+    return range;
+}
+
+int Grid::rowSel() const {
+    const CellRange s = selectedRange();
+    return row() == s.top ? s.bottom : s.top;
+}
+
+int Grid::colSel() const {
+    const CellRange s = selectedRange();
+    return col() == s.left ? s.right : s.left;
+}
+
+void Grid::setRow(int row) {
+    setCurrentCell(row, col());
+}
+void Grid::setCol(int col) {
+    setCurrentCell(row(), col);
+}
+void Grid::setCurrentCell(int row, int col) {
+    setSelection(row, col, row, col);
+}
+
+void Grid::setSelection(int row, int col, int rowSel, int colSel) {
+    if (rows() == 0 || cols() == 0) return;
+    auto rowIn = [&](int r) { return std::clamp(r, 0, rows() - 1); };
+    auto colIn = [&](int c) { return std::clamp(c, 0, cols() - 1); };
+    const QModelIndex current = model_->index(rowIn(row), colIn(col));
+    const QModelIndex corner = model_->index(rowIn(rowSel), colIn(colSel));
+    selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(current, corner), QItemSelectionModel::ClearAndSelect);
+}
+
+QString Grid::selectedText() const {
+    return content().clipText(selectedRange());
+}
+
+void Grid::setColWidth(int col, int twips) {
+    model_->layout().setColWidth(col, twips);
+    applyWidths();
+}
+
+void Grid::setColAlignment(int col, Qt::Alignment alignment) {
+    model_->setColAlignment(col, alignment);
+}
+
+void Grid::setCellForeColor(int row, int col, const QColor& c) {
+    model_->setForeColor(row, col, c);
+}
+void Grid::setCellBackColor(int row, int col, const QColor& c) {
+    model_->setBackColor(row, col, c);
+}
+void Grid::setCellFontBold(int row, int col, bool bold) {
+    model_->setBold(row, col, bold);
+}
+
+void Grid::setMergeMode(MergeMode mode) {
+    model_->layout().setMergeMode(mode);
+    applySpans();
+}
+
+void Grid::setMergeRow(int row, bool on) {
+    model_->layout().setMergeRow(row, on);
+    applySpans();
+}
+
+void Grid::setMergeCol(int col, bool on) {
+    model_->layout().setMergeCol(col, on);
+    applySpans();
+}
+
+void Grid::sort(int col, SortMode mode) {
+    model_->sortRows(col, mode);
+}
+void Grid::clear() {
+    model_->clear();
+}
+
+void Grid::setFontBold(bool bold) {
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+    applyRowHeight();
+}
+
+void Grid::setFontSize(double points) {
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f);
+    applyRowHeight();
+}
+
+int Grid::twipsToPixels(int twips) const {
+    return twips * logicalDpiX() / twipsPerInch;
+}
+
+void Grid::applyLayout() {
+    applyWidths();
+    applySpans();
+    applyRowHeight();
+}
+
+void Grid::applyWidths() {
+    const int standard = horizontalHeader()->defaultSectionSize();
+    for (int c = 0; c < cols(); ++c) {
+        const int twips = colWidth(c);
+        setColumnWidth(c, twips < 0 ? standard : twipsToPixels(twips));
+    }
+}
+
+void Grid::applySpans() {
+    clearSpans();
+    if (content().mergeMode() == MergeMode::Never) return;
+    for (const CellRange& r : content().mergedRanges())
+        setSpan(r.top, r.left, r.bottom - r.top + 1, r.right - r.left + 1);
+}
+
+void Grid::applyRowHeight() {
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+void Grid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex i = indexAt(event->position().toPoint());
+    QTableView::mousePressEvent(event);
+    if (i.isValid()) emit cellPressed(i.row(), i.column(), event->button());
+}
+
+void Grid::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QModelIndex i = indexAt(event->position().toPoint());
+    QTableView::mouseDoubleClickEvent(event);
+    if (i.isValid()) emit cellDoubleClicked(i.row(), i.column());
+}
+
+} // namespace platform

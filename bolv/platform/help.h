@@ -1,0 +1,78 @@
+// The program's help: short Italian topics, one per help context number of
+// the windows, plus contents, index and search, in HTML kept in the program's
+// resources and shown in one help window (a QTextBrowser).
+// A context without a topic shows the contents, silently.
+//
+// Seam: while a HelpSeam exists no help window opens; it records the page
+// each request resolved to.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QTextBrowser;
+class QLineEdit;
+class QListWidget;
+
+namespace platform {
+
+// The resource page of a context ("qrc:/guida/contesto-7.html"), or the
+// contents page when there is no topic for it.
+QString helpPage(int context);
+bool helpTopicExists(int context);
+QList<int> helpContexts(); // the contexts that have a topic
+
+inline const QString helpContentsPage = QStringLiteral("qrc:/guida/indice.html");
+inline const QString helpIndexPage = QStringLiteral("qrc:/guida/indice-analitico.html");
+
+void showHelpTopic(int context);
+void showHelpContents();
+void showHelpIndex();  // the index, with the search field ready
+void showHelpSearch(); // the search field of the help window
+
+// The pages whose text holds every word of the query (case ignored), as
+// (page, title) pairs in contents order.
+QList<QPair<QString, QString>> searchHelp(const QString& query);
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+    void showPage(const QString& page);
+    void focusSearch();
+    QString currentPage() const;
+    static HelpWindow* instance(); // created on first use
+
+  private:
+    void setupUi();
+    void runSearch();
+
+    QTextBrowser* browser_;
+    QLineEdit* search_;
+    QListWidget* results_;
+};
+
+struct HelpRequest {
+    enum Kind { Topic, Contents, Index, Search } kind;
+    int context = 0;
+    QString page; // the page it resolved to
+};
+
+class HelpSeam {
+  public:
+    HelpSeam();
+    ~HelpSeam();
+    HelpSeam(const HelpSeam&) = delete;
+    HelpSeam& operator=(const HelpSeam&) = delete;
+    const QList<HelpRequest>& requests() const { return requests_; }
+    static HelpSeam* active();
+    void record(const HelpRequest& r) { requests_.append(r); }
+
+  private:
+    QList<HelpRequest> requests_;
+    HelpSeam* previous_;
+};
+
+} // namespace platform

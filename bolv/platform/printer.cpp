@@ -1,0 +1,193 @@
+#include "printer.h"
+
+#include "messagebox.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace platform {
+
+namespace {
+PrinterSeam* currentSeam = nullptr;
+
+// Draws on a QPrinter. Text runs line by line from the top of the printable
+// area; a line that does not fit starts a new page, as a printer object does.
+class PainterSurface : public PrintSurface {
+  public:
+    explicit PainterSurface(std::unique_ptr<QPrinter> printer)
+        : printer_(std::move(printer)), painter_(printer_.get()) {
+        setFont(QStringLiteral("Courier"), 10);
+    }
+    ~PainterSurface() override {
+        if (painter_.isActive()) painter_.end();
+    }
+
+    void setFont(const QString& family, double points) override {
+        QFont f(family);
+        f.setPointSizeF(points);
+        f.setStyleHint(QFont::TypeWriter);
+        f.setFixedPitch(true);
+        painter_.setFont(f);
+        const QFontMetricsF m(f, printer_.get());
+        lineHeight_ = m.lineSpacing();
+        ascent_ = m.ascent();
+        charWidth_ = m.horizontalAdvance(QLatin1Char('M'));
+    }
+
+    void write(const QString& text) override {
+        breakPageIfFull();
+        painter_.drawText(QPointF(x_, y_ + ascent_), text);
+        x_ += QFontMetricsF(painter_.font(), printer_.get()).horizontalAdvance(text);
+        column_ += text.size();
+    }
+
+    void tab(int column) override {
+        column = std::max(column, 1);
+        if (column_ >= column) newLine();
+        column_ = column - 1;
+        x_ = column_ * charWidth_;
+    }
+
+    void newLine() override {
+        x_ = 0;
+        column_ = 0;
+        y_ += lineHeight_;
+    }
+
+    void setPosition(int x, int y) override {
+        x_ = toDeviceX(x);
+        y_ = toDeviceY(y);
+        column_ = static_cast<int>(x_ / charWidth_);
+    }
+
+    void line(int x1, int y1, int x2, int y2) override {
+        painter_.drawLine(QPointF(toDeviceX(x1), toDeviceY(y1)),
+                          QPointF(toDeviceX(x2), toDeviceY(y2)));
+    }
+
+    void circle(int x, int y, int radius, bool filled) override {
+        painter_.save();
+        painter_.setBrush(filled ? QBrush(painter_.pen().color()) : QBrush(Qt::NoBrush));
+        painter_.drawEllipse(QPointF(toDeviceX(x), toDeviceY(y)), toDeviceX(radius),
+                             toDeviceY(radius));
+        painter_.restore();
+    }
+
+    void newPage() override {
+        printer_->newPage();
+        x_ = y_ = 0;
+        column_ = 0;
+    }
+
+    void endDoc() override { painter_.end(); }
+
+  private:
+    double toDeviceX(int twips) const { return twips * printer_->logicalDpiX() / 1440.0; }
+    double toDeviceY(int twips) const { return twips * printer_->logicalDpiY() / 1440.0; }
+    void breakPageIfFull() {
+        if (y_ > 0 && y_ + lineHeight_ > printer_->height()) {
+            const double x = x_;
+            newPage();
+            x_ = x;
+        }
+    }
+
+    std::unique_ptr<QPrinter> printer_;
+    QPainter painter_;
+    double x_ = 0, y_ = 0;
+    int column_ = 0;
+    double lineHeight_ = 0, ascent_ = 0, charWidth_ = 1;
+};
+
+std::unique_ptr<QPrinter> systemPrinter(PrinterChoice choice) {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        message(noPrinterMessage, defaultTitle, Icon::Exclamation);
+        return nullptr;
+    }
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) info = QPrinterInfo::availablePrinters().constFirst();
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (choice == PrinterChoice::Dialog) {
+        QPrintDialog dialog(printer.get(), boxParent());
+        if (dialog.exec() != QDialog::Accepted) return nullptr;
+    }
+    return printer;
+}
+} // namespace
+
+void RecordingPrinter::setFont(const QString& family, double points) {
+    job_.operations.append(PrintOperation{PrintOperation::Font, family, points});
+    job_.family = family;
+    job_.points = points;
+}
+
+void RecordingPrinter::write(const QString& text) {
+    job_.operations.append(PrintOperation{PrintOperation::Text, text});
+    job_.text.write(text);
+}
+
+void RecordingPrinter::tab(int column) {
+    job_.operations.append(PrintOperation{PrintOperation::Tab, {}, 0, column});
+    job_.text.tab(column);
+}
+
+void RecordingPrinter::newLine() {
+    job_.operations.append(PrintOperation{PrintOperation::NewLine});
+    job_.text.newLine();
+}
+
+void RecordingPrinter::setPosition(int x, int y) {
+    job_.operations.append(PrintOperation{PrintOperation::Position, {}, 0, x, y});
+}
+
+void RecordingPrinter::line(int x1, int y1, int x2, int y2) {
+    job_.operations.append(PrintOperation{PrintOperation::Line, {}, 0, x1, y1, x2, y2});
+}
+
+void RecordingPrinter::circle(int x, int y, int radius, bool filled) {
+    job_.operations.append(
+        PrintOperation{PrintOperation::Circle, {}, 0, x, y, radius, filled ? 1 : 0});
+}
+
+void RecordingPrinter::newPage() {
+    job_.operations.append(PrintOperation{PrintOperation::NewPage});
+    job_.pageBreaks.append(job_.text.finishedLines().size());
+}
+
+void RecordingPrinter::endDoc() {
+    job_.operations.append(PrintOperation{PrintOperation::EndDoc});
+    job_.ended = true;
+}
+
+PrinterSeam::PrinterSeam() : previous_(currentSeam) {
+    currentSeam = this;
+}
+PrinterSeam::~PrinterSeam() {
+    currentSeam = previous_;
+}
+PrinterSeam* PrinterSeam::active() {
+    return currentSeam;
+}
+
+std::unique_ptr<PrintSurface> openPrinter(PrinterChoice choice) {
+    if (PrinterSeam* seam = PrinterSeam::active()) {
+        if (seam->noPrinter_) {
+            message(noPrinterMessage, defaultTitle, Icon::Exclamation);
+            return nullptr;
+        }
+        if (choice == PrinterChoice::Dialog) {
+            ++seam->dialogs_;
+            if (seam->dialogCancelled_) return nullptr;
+        }
+        seam->jobs_.emplace_back();
+        return std::make_unique<RecordingPrinter>(seam->jobs_.back());
+    }
+    std::unique_ptr<QPrinter> printer = systemPrinter(choice);
+    if (!printer) return nullptr;
+    return std::make_unique<PainterSurface>(std::move(printer));
+}
+
+} // namespace platform

@@ -1,0 +1,31 @@
+// Numbers and dates as the windows write them.
+// plainText / leadingValue are the locale-free conversions of bolv/core/testo.h
+// (the leading blank of a non-negative number; a text's leading number).
+// formatNumber / formatDate follow format patterns in the given locale: digit
+// grouping, decimal separator and weekday names are the locale's.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace bolv {
+struct Data;
+}
+
+namespace platform {
+
+QString plainText(long value);            // " 12", "-3"
+double leadingValue(const QString& text); // "  12abc" -> 12, "abc" -> 0
+
+// Patterns: "0" and "#" digit places, "," digit grouping, "." decimal point:
+// "00", "#0", "#,###", "###,###,###", "#,##0", "##0.00", "#,##0.00", "##0.0".
+// Rounds half away from zero. "#..." patterns show 0 as an empty text.
+QString formatNumber(double value, const QString& pattern, const QLocale& locale = QLocale());
+// A text that is a number (blanks around it allowed) formatted by the pattern;
+// any other text unchanged.
+QString formatText(const QString& text, const QString& pattern, const QLocale& locale = QLocale());
+// "dd.mm.yyyy", "dd.mm.yy", "ddd dd.mm.yyyy" (abbreviated weekday of the locale).
+QString formatDate(const bolv::Data& date, const QString& pattern,
+                   const QLocale& locale = QLocale());
+
+} // namespace platform

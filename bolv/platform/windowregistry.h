@@ -1,0 +1,93 @@
+// Every window of the program other than the main window exists at most once.
+// A window is defined once by its name ("estremi", "info", ...) with a factory;
+// the first use of the name creates it hidden (as a child of the main window's
+// QMdiArea, or as a window of its own) and later uses find the same one.
+//
+// Closing discards the window: it disappears at once and is deleted later
+// (deleteLater), so a handler of that window that closed it, directly or
+// through the recomputation, runs on to its end. The next use creates it
+// afresh.
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QMainWindow;
+class QMdiArea;
+class QMdiSubWindow;
+class QWidget;
+
+namespace platform {
+
+enum class WindowKind {
+    MdiChild, // inside the main window's client area, at its top-left corner
+    TopLevel, // a window of its own over the main window (dialogs, splash)
+};
+
+class WindowRegistry {
+  public:
+    using Factory = std::function<QWidget*()>;
+
+    static WindowRegistry& instance();
+
+    void setMainWindow(QMainWindow* main, QMdiArea* area);
+    QMainWindow* mainWindow() const { return main_; }
+    QMdiArea* mdiArea() const { return area_; }
+
+    void define(const QString& name, Factory make, WindowKind kind = WindowKind::MdiChild);
+    template <class W> void define(const QString& name, WindowKind kind = WindowKind::MdiChild) {
+        define(
+            name, [] { return new W; }, kind);
+    }
+    bool isDefined(const QString& name) const { return definitions_.contains(name); }
+
+    // The one window of that name, created hidden when not open; null when
+    // the name is not defined.
+    QWidget* window(const QString& name);
+    template <class W> W* window(const QString& name) { return dynamic_cast<W*>(window(name)); }
+    // The window when open, else null (never creates).
+    QWidget* existing(const QString& name) const;
+    bool isOpen(const QString& name) const { return existing(name) != nullptr; }
+    QStringList openNames() const;
+
+    // "show W": create when needed and show, modeless.
+    QWidget* show(const QString& name);
+    // "bring up W" (visform): show, restore to the normal state, give it the focus.
+    QWidget* visform(const QString& name);
+    // Discard the window when open: hidden now, deleted later.
+    void close(const QString& name);
+    // Close, in this order, those of the names that are open.
+    void closeOpen(const QStringList& names);
+
+    // The frame that shows the window: its QMdiSubWindow, or the window itself.
+    QWidget* frame(const QString& name) const;
+    QMdiSubWindow* subWindow(const QString& name) const;
+    // Forget every window and definition (tests).
+    void reset();
+
+  private:
+    struct Definition {
+        Factory make;
+        WindowKind kind;
+    };
+    struct Entry {
+        QPointer<QWidget> window;
+        QPointer<QWidget> frame;
+    };
+    friend class RegistryCloseWatcher;
+    void forget(QWidget* frame);
+
+    QMainWindow* main_ = nullptr;
+    QMdiArea* area_ = nullptr;
+    QHash<QString, Definition> definitions_;
+    QHash<QString, Entry> open_;
+};
+
+inline WindowRegistry& registry() {
+    return WindowRegistry::instance();
+}
+
+} // namespace platform
