@@ -85,8 +85,12 @@ class PainterSurface : public PrintSurface {
     void endDoc() override { painter_.end(); }
 
   private:
-    double toDeviceX(int twips) const { return twips * printer_->logicalDpiX() / 1440.0; }
-    double toDeviceY(int twips) const { return twips * printer_->logicalDpiY() / 1440.0; }
+    double toDeviceX(int twips) const {
+        return twips * printer_->logicalDpiX() / double(twipsPerInch);
+    }
+    double toDeviceY(int twips) const {
+        return twips * printer_->logicalDpiY() / double(twipsPerInch);
+    }
     void breakPageIfFull() {
         if (y_ > 0 && y_ + lineHeight_ > printer_->height()) {
             const double x = x_;
