@@ -17,7 +17,7 @@ bool holdsAll(const QString& folder, const QStringList& files) {
 }
 
 // A copy written beside the target and renamed, so a half-copied file never
-// takes the place of a data file.
+// takes the place of a data file. The copy is the user's: writable.
 bool copyFile(const QString& from, const QString& to) {
     const QString temporary = to + QStringLiteral(".tmp");
     QFile::remove(temporary);
@@ -29,35 +29,38 @@ bool copyFile(const QString& from, const QString& to) {
     }
     return true;
 }
-} // namespace
 
-bool usableInPlace(const QString& folder, const QStringList& files) {
-    if (!holdsAll(folder, files) || !QFileInfo(folder).isWritable()) return false;
-    const QDir dir(folder);
-    for (const QString& f : files)
-        if (!QFileInfo(dir.filePath(f)).isWritable()) return false;
-    return true;
+// The first shipped copy of a file, or an empty text.
+QString shippedCopy(const QStringList& shippedFolders, const QString& file) {
+    for (const QString& folder : shippedFolders) {
+        const QString path = QDir(folder).filePath(file);
+        if (QFileInfo(path).isFile()) return path;
+    }
+    return {};
 }
+} // namespace
 
 DataFolder resolveDataFolder(const QString& programFolder, const QStringList& shippedFolders,
                              const QString& userFolder, const QStringList& files) {
-    if (usableInPlace(programFolder, files)) return {programFolder, false, {}};
-    QString source;
-    for (const QString& f : shippedFolders)
-        if (holdsAll(f, files)) {
-            source = f;
-            break;
-        }
+    // Files are replaced through a temporary beside them, so the folder's
+    // permission is what counts, not the files'.
+    if (QFileInfo(programFolder).isWritable() && holdsAll(programFolder, files))
+        return {programFolder, false, {}};
+    // Seed only when every file can be had: a half-seeded folder would hide
+    // the missing file start-up must name.
+    const QDir user(userFolder);
+    for (const QString& f : files)
+        if (!QFileInfo(user.filePath(f)).isFile() && shippedCopy(shippedFolders, f).isEmpty())
+            return {programFolder, false, {}};
     DataFolder result{userFolder, true, {}};
-    if (!source.isEmpty() && QDir().mkpath(userFolder)) {
-        const QDir from(source), to(userFolder);
-        for (const QString& f : files) {
-            if (QFileInfo::exists(to.filePath(f))) continue; // the user's own data stays
-            if (copyFile(from.filePath(f), to.filePath(f))) result.seeded << f;
-        }
+    QDir().mkpath(userFolder);
+    for (const QString& f : files) {
+        if (QFileInfo(user.filePath(f)).isFile()) continue; // the user's own stays
+        if (!copyFile(shippedCopy(shippedFolders, f), user.filePath(f)))
+            return {programFolder, false, {}};
+        result.seeded << f;
     }
-    if (holdsAll(userFolder, files)) return result;
-    return {programFolder, false, {}};
+    return result;
 }
 
 DataFolder dataFolder(const QStringList& files) {

@@ -1,6 +1,5 @@
 // Where the data files live. Run from the build folder (or any writable
-// folder) it is the folder of the executable; files are replaced through a
-// temporary beside them, so the folder's permission is what counts. Installed
+// folder holding them) it is the folder of the executable. Installed
 // read-only (for example under /usr) it is a per-user folder, seeded on first
 // start with copies of the shipped files; files already there are kept.
 #pragma once

@@ -49,8 +49,10 @@ QString group(const QString& digits, const QLocale& locale) {
 QString formatNumber(double value, const QString& pattern, const QLocale& locale) {
     const Pattern p = parse(pattern);
     const double scale = std::pow(10.0, p.decimals);
-    // Half away from zero, on the decimal places the pattern shows.
-    const double scaled = std::round(std::abs(value) * scale);
+    // Half away from zero, on the decimal places the pattern shows; the nudge
+    // keeps a value such as 2.675, which binary holds as 2.67499..., from
+    // rounding down where its decimal text says half.
+    const double scaled = std::round(std::abs(value) * scale * (1 + 1e-12));
     const bool negative = value < 0 && scaled != 0;
     const double whole = std::floor(scaled / scale);
     const long long fractionDigits = static_cast<long long>(scaled - whole * scale);

@@ -1,0 +1,85 @@
+// Where the data files are kept: in place when the program's folder is
+// writable, else in a per-user folder seeded from the shipped copies.
+#include "datafolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class DataFolderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* d : {"bin", "share", "user"})
+            QDir(root.path()).mkpath(d);
+    }
+    QString dir(const char* name) const { return root.filePath(name); }
+    void ship(const char* where) {
+        for (const QString& f : requiredDataFiles)
+            writeFile(QDir(dir(where)).filePath(f), f.toUtf8());
+    }
+    QTemporaryDir root;
+};
+
+TEST_F(DataFolderTest, WritableProgramFolderIsUsedInPlace) {
+    ship("bin");
+    const DataFolder d = resolveDataFolder(dir("bin"), {dir("bin")}, dir("user"));
+    EXPECT_EQ(d.path, dir("bin"));
+    EXPECT_FALSE(d.perUser);
+    EXPECT_TRUE(QDir(dir("user")).isEmpty());
+}
+
+TEST_F(DataFolderTest, InstalledCopyIsSeededIntoTheUserFolderOnce) {
+    ship("share"); // the program folder holds no data, as under /usr/bin
+    const QString user = QDir(dir("user")).filePath("Bolv");
+    DataFolder d = resolveDataFolder(dir("bin"), {dir("bin"), dir("share")}, user);
+    EXPECT_EQ(d.path, user);
+    EXPECT_TRUE(d.perUser);
+    EXPECT_EQ(d.seeded, requiredDataFiles);
+    for (const QString& f : requiredDataFiles) {
+        EXPECT_EQ(readFile(QDir(user).filePath(f)), f.toUtf8());
+        EXPECT_TRUE(QFileInfo(QDir(user).filePath(f)).isWritable());
+    }
+
+    // What the user changed survives the next start.
+    writeFile(QDir(user).filePath("archivio.dat"), "changed");
+    d = resolveDataFolder(dir("bin"), {dir("bin"), dir("share")}, user);
+    EXPECT_EQ(d.path, user);
+    EXPECT_TRUE(d.seeded.isEmpty());
+    EXPECT_EQ(readFile(QDir(user).filePath("archivio.dat")), "changed");
+}
+
+TEST_F(DataFolderTest, ReadOnlyProgramFolderHoldingTheFilesSeedsFromIt) {
+    if (geteuid() == 0) GTEST_SKIP() << "every folder is writable for root";
+    ship("bin");
+    QFile::setPermissions(dir("bin"), QFile::ReadOwner | QFile::ExeOwner);
+    const DataFolder d = resolveDataFolder(dir("bin"), {dir("bin")}, dir("user"));
+    QFile::setPermissions(dir("bin"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(d.path, dir("user"));
+    EXPECT_EQ(d.seeded, requiredDataFiles);
+}
+
+TEST_F(DataFolderTest, WithoutShippedFilesTheProgramFolderIsKept) {
+    writeFile(QDir(dir("share")).filePath("bolv.cfg"), "cfg"); // one file only
+    const DataFolder d = resolveDataFolder(dir("bin"), {dir("bin"), dir("share")}, dir("user"));
+    EXPECT_EQ(d.path, dir("bin")); // start-up then names the missing file
+    EXPECT_FALSE(d.perUser);
+}
+
+} // namespace
+} // namespace platform

@@ -1,0 +1,182 @@
+// The grid widget: its model, batch filling, current cell and selection,
+// widths in twips, merged headings and sorting through the widget.
+#include "grid.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace platform;
+
+class TestGrid : public QObject {
+    Q_OBJECT
+  private slots:
+    void modelPassesTheTester();
+    void fillingInABatchTellsTheViewOnce();
+    void changesOutsideABatchAreToldOnceFromTheEventLoop();
+    void fixedCellsAreNotSelectable();
+    void currentCellAndSelectionCorners();
+    void widthsAreTwips();
+    void mergedHeadingsBecomeSpans();
+    void sortThroughTheWidget();
+    void cellPressReportsRowColumnAndButton();
+};
+
+void TestGrid::modelPassesTheTester() {
+    Grid grid;
+    QAbstractItemModelTester tester(grid.gridModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    grid.setCols(4);
+    grid.setRows(20);
+    grid.setFixedRows(1);
+    grid.setFixedCols(1);
+    {
+        Grid::Batch batch(grid);
+        grid.setRows(30);
+        for (int r = 0; r < 30; ++r)
+            grid.setTextMatrix(r, 1, QString::number(r));
+        grid.setCols(3);
+    }
+    grid.setCellForeColor(2, 2, Qt::red);
+    grid.setCellFontBold(2, 2, true);
+    grid.sort(1, SortMode::NumericDescending);
+    QCoreApplication::processEvents();
+    grid.setRows(5);
+    grid.clear();
+    QCoreApplication::processEvents();
+}
+
+void TestGrid::fillingInABatchTellsTheViewOnce() {
+    Grid grid;
+    QSignalSpy changed(grid.gridModel(), &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(grid.gridModel(), &QAbstractItemModel::modelReset);
+    {
+        Grid::Batch batch(grid);
+        grid.setCols(12);
+        grid.setRows(4001); // 48,012 cells
+        for (int r = 1; r < grid.rows(); ++r)
+            for (int c = 0; c < grid.cols(); ++c)
+                grid.setTextMatrix(r, c, QString::number(r * c));
+        QCOMPARE(changed.count() + reset.count(), 0);
+    }
+    QCOMPARE(reset.count(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(changed.count(), 0); // the reset told everything
+    QCOMPARE(grid.textMatrix(4000, 11), QStringLiteral("44000"));
+    QCOMPARE(grid.model()->data(grid.model()->index(4000, 11)).toString(), QStringLiteral("44000"));
+}
+
+void TestGrid::changesOutsideABatchAreToldOnceFromTheEventLoop() {
+    Grid grid;
+    grid.setRows(100);
+    grid.setCols(5);
+    QSignalSpy changed(grid.gridModel(), &QAbstractItemModel::dataChanged);
+    for (int r = 10; r < 20; ++r)
+        grid.setTextMatrix(r, 2, QStringLiteral("x"));
+    grid.setCellBackColor(30, 4, Qt::yellow);
+    QCOMPARE(changed.count(), 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(changed.count(), 1);
+    const auto top = changed.at(0).at(0).toModelIndex();
+    const auto bottom = changed.at(0).at(1).toModelIndex();
+    QCOMPARE(QPoint(top.row(), top.column()), QPoint(10, 2));
+    QCOMPARE(QPoint(bottom.row(), bottom.column()), QPoint(30, 4));
+    QCOMPARE(grid.model()->data(grid.model()->index(30, 4), Qt::BackgroundRole).value<QBrush>(),
+             QBrush(Qt::yellow));
+}
+
+void TestGrid::fixedCellsAreNotSelectable() {
+    Grid grid;
+    grid.setRows(3);
+    grid.setCols(3);
+    const auto flags = [&](int r, int c) { return grid.model()->flags(grid.model()->index(r, c)); };
+    QVERIFY(!(flags(0, 1) & Qt::ItemIsSelectable));
+    QVERIFY(!(flags(1, 0) & Qt::ItemIsSelectable));
+    QVERIFY(flags(1, 1) & Qt::ItemIsSelectable);
+    grid.setFixedCols(0);
+    QVERIFY(flags(1, 0) & Qt::ItemIsSelectable);
+}
+
+void TestGrid::currentCellAndSelectionCorners() {
+    Grid grid;
+    grid.setRows(6);
+    grid.setCols(4);
+    QCOMPARE(grid.row(), 1); // the first cell below and right of the fixed ones
+    QCOMPARE(grid.col(), 1);
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 4; ++c)
+            grid.setTextMatrix(r, c, QStringLiteral("%1%2").arg(r).arg(c));
+    grid.setSelection(4, 3, 2, 1); // current cell at the bottom right corner
+    QCOMPARE(grid.row(), 4);
+    QCOMPARE(grid.col(), 3);
+    QCOMPARE(grid.rowSel(), 2);
+    QCOMPARE(grid.colSel(), 1);
+    QCOMPARE(grid.selectedText(), QStringLiteral("21\t22\t23\n31\t32\t33\n41\t42\t43"));
+    grid.setRow(2); // moving the current cell collapses the selection onto it
+    QCOMPARE(grid.rowSel(), 2);
+    QCOMPARE(grid.colSel(), 3);
+    QCOMPARE(grid.selectedText(), QStringLiteral("23"));
+}
+
+void TestGrid::widthsAreTwips() {
+    Grid grid;
+    grid.setCols(3);
+    grid.setColWidth(1, 1440);
+    QCOMPARE(grid.colWidth(1), 1440);
+    QCOMPARE(grid.columnWidth(1), grid.logicalDpiX()); // an inch
+    grid.setColWidth(2, 720);
+    QCOMPARE(grid.columnWidth(2), grid.logicalDpiX() / 2);
+    grid.setCols(5); // a new size re-applies the widths set before
+    QCOMPARE(grid.columnWidth(1), grid.logicalDpiX());
+}
+
+void TestGrid::mergedHeadingsBecomeSpans() {
+    Grid grid;
+    grid.setRows(3);
+    grid.setCols(5);
+    for (int c = 1; c < 5; ++c)
+        grid.setTextMatrix(0, c, c < 3 ? "Bari" : "Roma");
+    grid.setMergeRow(0, true);
+    grid.setMergeMode(MergeMode::Free);
+    QCOMPARE(grid.columnSpan(0, 1), 2);
+    QCOMPARE(grid.columnSpan(0, 3), 2);
+    grid.setTextMatrix(0, 4, QStringLiteral("Torino")); // spans follow the text
+    QCoreApplication::processEvents();
+    QCOMPARE(grid.columnSpan(0, 3), 1);
+    grid.setMergeMode(MergeMode::Never);
+    QCOMPARE(grid.columnSpan(0, 1), 1);
+}
+
+void TestGrid::sortThroughTheWidget() {
+    Grid grid;
+    grid.setRows(4);
+    grid.setCols(2);
+    const QStringList values = {" 3", " 12", " 7"};
+    for (int r = 1; r < 4; ++r)
+        grid.setTextMatrix(r, 1, values[r - 1]);
+    grid.sort(1, SortMode::NumericDescending);
+    QCOMPARE(grid.textMatrix(1, 1), QStringLiteral(" 12"));
+    QCOMPARE(grid.textMatrix(3, 1), QStringLiteral(" 3"));
+    grid.sort(1, SortMode::TextAscending);
+    QCOMPARE(grid.textMatrix(1, 1), QStringLiteral(" 12")); // " 1" before " 3" as text
+    QCOMPARE(grid.textMatrix(2, 1), QStringLiteral(" 3"));
+}
+
+void TestGrid::cellPressReportsRowColumnAndButton() {
+    Grid grid;
+    grid.setRows(5);
+    grid.setCols(3);
+    grid.resize(400, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QSignalSpy pressed(&grid, &Grid::cellPressed);
+    const QRect cell = grid.visualRect(grid.model()->index(2, 1));
+    QTest::mousePress(grid.viewport(), Qt::RightButton, {}, cell.center());
+    QCOMPARE(pressed.count(), 1);
+    QCOMPARE(pressed.at(0).at(0).toInt(), 2);
+    QCOMPARE(pressed.at(0).at(1).toInt(), 1);
+    QCOMPARE(pressed.at(0).at(2).value<Qt::MouseButton>(), Qt::RightButton);
+}
+
+QTEST_MAIN(TestGrid)
+#include "test_grid.moc"

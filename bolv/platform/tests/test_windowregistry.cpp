@@ -1,0 +1,134 @@
+// The window registry: one window per name, created hidden as a child of the
+// main window's client area, brought up restored, closed with deferred deletion.
+#include "windowregistry.h"
+
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTest>
+
+using namespace platform;
+
+namespace {
+int created = 0;
+
+class Finestra : public QWidget {
+  public:
+    Finestra() { ++created; }
+};
+} // namespace
+
+class TestWindowRegistry : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void oneHiddenWindowPerName();
+    void showAndVisform();
+    void closeIsDeferred();
+    void closeOpenClosesOnlyOpenWindowsInOrder();
+    void userCloseForgetsTheWindow();
+    void topLevelWindows();
+
+  private:
+    QMainWindow* main_ = nullptr;
+    QMdiArea* area_ = nullptr;
+};
+
+void TestWindowRegistry::init() {
+    created = 0;
+    main_ = new QMainWindow;
+    area_ = new QMdiArea;
+    main_->setCentralWidget(area_);
+    main_->resize(800, 600);
+    main_->show();
+    registry().setMainWindow(main_, area_);
+    for (const char* n : {"estremi", "info", "situ", "ambi"})
+        registry().define<Finestra>(QString::fromLatin1(n));
+}
+
+void TestWindowRegistry::cleanup() {
+    registry().reset();
+    delete main_;
+}
+
+void TestWindowRegistry::oneHiddenWindowPerName() {
+    QVERIFY(!registry().isOpen("estremi"));
+    QWidget* w = registry().window("estremi");
+    QVERIFY(w);
+    QCOMPARE(registry().window("estremi"), w);
+    QCOMPARE(created, 1);
+    QCOMPARE(w->objectName(), QStringLiteral("estremi"));
+    QMdiSubWindow* sub = registry().subWindow("estremi");
+    QVERIFY(sub);
+    QCOMPARE(sub->mdiArea(), area_);
+    QVERIFY(sub->isHidden());
+    QCOMPARE(sub->pos(), QPoint(0, 0));
+    QVERIFY(!registry().window("sconosciuta"));
+    QCOMPARE(registry().openNames(), QStringList{"estremi"});
+}
+
+void TestWindowRegistry::showAndVisform() {
+    QWidget* w = registry().show("info");
+    QMdiSubWindow* sub = registry().subWindow("info");
+    QVERIFY(sub->isVisible());
+    sub->showMinimized();
+    registry().show("info"); // a menu entry leaves it as it is
+    QVERIFY(sub->isMinimized());
+    QCOMPARE(registry().visform("info"), w); // a toolbar key restores it
+    QVERIFY(!sub->isMinimized());
+    QCOMPARE(area_->activeSubWindow(), sub);
+    QCOMPARE(created, 1);
+}
+
+void TestWindowRegistry::closeIsDeferred() {
+    QPointer<QWidget> w = registry().show("situ");
+    registry().close("situ");
+    // Gone for the program at once, but alive until the event loop runs, so
+    // the handler that closed its own window finishes.
+    QVERIFY(!registry().isOpen("situ"));
+    QVERIFY(w);
+    QVERIFY(!registry().subWindow("situ"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!w);
+    QVERIFY(registry().window("situ")); // the next use creates it afresh
+    QCOMPARE(created, 2);
+}
+
+void TestWindowRegistry::closeOpenClosesOnlyOpenWindowsInOrder() {
+    registry().window("ambi");
+    registry().show("situ");
+    QStringList closedOrder;
+    for (const QString& n : {QStringLiteral("ambi"), QStringLiteral("situ")})
+        connect(registry().frame(n), &QObject::destroyed, this,
+                [&closedOrder, n] { closedOrder << n; });
+    registry().closeOpen({"situ", "estremi", "ambi"});
+    QVERIFY(registry().openNames().isEmpty());
+    QCOMPARE(created, 2); // "estremi" was not opened by closing it
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(closedOrder, QStringList({"situ", "ambi"}));
+}
+
+void TestWindowRegistry::userCloseForgetsTheWindow() {
+    QPointer<QWidget> w = registry().show("info");
+    registry().subWindow("info")->close(); // the window frame's close box
+    QVERIFY(!registry().isOpen("info"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!w);
+}
+
+void TestWindowRegistry::topLevelWindows() {
+    registry().define(
+        "cfgform", [] { return new Finestra; }, WindowKind::TopLevel);
+    QWidget* w = registry().window("cfgform");
+    QVERIFY(!registry().subWindow("cfgform"));
+    QVERIFY(w->isWindow());
+    QCOMPARE(w->parentWidget(), main_);
+    QVERIFY(w->isHidden());
+    registry().visform("cfgform");
+    QVERIFY(w->isVisible());
+}
+
+QTEST_MAIN(TestWindowRegistry)
+#include "test_windowregistry.moc"
