@@ -13,13 +13,6 @@ const char* const NOMEARCHIVIO = "archivio.dat";
 const char* const NOMEESPORTAZIONE = "archivio.txt";
 const char* const INTATTO = "L'archivio corrente non è stato modificato.";
 
-// Also catches another spelling of the same path and links to the file, which a
-// plain comparison of the names would let through.
-bool stessofile(const std::string& a, const std::string& b) {
-    std::error_code errore;
-    return std::filesystem::equivalent(a, b, errore);
-}
-
 int byte(const std::vector<uint8_t>& immagine, int d, int r, int p) {
     return immagine[indicearchivio(d, r, p)];
 }
@@ -44,6 +37,13 @@ std::string rigaestrazione(const std::vector<uint8_t>& immagine, int d,
 }
 
 } // namespace
+
+// Compares the files, not the names: another spelling of the path or a link to the
+// archive would pass a comparison of the names.
+bool stessofile(const std::string& a, const std::string& b) {
+    std::error_code errore;
+    return std::filesystem::equivalent(a, b, errore);
+}
 
 std::optional<std::string> copiabackup(const Stato& s, const std::string& destinazione) {
     const std::string archivio = s.percorso(NOMEARCHIVIO);

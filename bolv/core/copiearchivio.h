@@ -16,6 +16,9 @@
 
 namespace bolv {
 
+// The two paths name one file (another spelling, a link); false when either is missing.
+bool stessofile(const std::string& a, const std::string& b);
+
 // Copies "archivio.dat" to destinazione. Empty on success, else the reason.
 std::optional<std::string> copiabackup(const Stato& s, const std::string& destinazione);
 

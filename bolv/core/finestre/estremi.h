@@ -1,0 +1,43 @@
+// The analysis-window dialog "Impostazione estremi dell'archivio": two sliders choose the
+// first and the last draw analysed; "Imposta" applies them and recomputes everything.
+#pragma once
+
+#include "opzioni.h"
+#include "stato.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace bolv {
+
+// "Imposta" once confirmed: the window prima..ultima, no start year checked any more, and
+// the recomputation (which also closes the dialog).
+void impostaestremi(Stato& s, VociPrincipale& v, int prima, int ultima);
+
+class estremi : public QWidget {
+  public:
+    explicit estremi(QWidget* genitore = nullptr);
+
+  private:
+    void costruisci();
+    QLabel* etichetta(const QString& nome, const QString& testo = {});
+    void aggiornaestremi();
+    void allineafine();   // after a move of Slider1
+    void allineainizio(); // after a move of Slider2
+    void Command1_Click();
+    void Command2_Click();
+
+    QSlider* Slider1 = nullptr;
+    QSlider* Slider2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QPushButton* Command1 = nullptr;
+};
+
+} // namespace bolv
