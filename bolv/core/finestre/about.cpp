@@ -26,7 +26,7 @@ void about::costruisci() {
         QStringLiteral("Programma statistico freeware per il gioco del lotto")};
     for (int i = 0; i < 3; ++i) {
         auto* etichetta = new QLabel(testi[i], this);
-        etichetta->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        etichetta->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         etichetta->setAlignment(Qt::AlignCenter);
         colonna->addWidget(etichetta);
     }

@@ -198,7 +198,7 @@ const Pulsante standard[] = {
     {"esporta", "Esporta Archivio", "txt", archivio, comando("esportamenu")},
     separatore,
     {"tabelleest", "Tabella Ambate", "1", tabelle, finestra("estratti")},
-    {"tutti", "Tutti i 4005 ambi", "2", tabelle, comando("tuttiambi_menu")},
+    {"tutti", "Tutti i 4005 ambi", "2", tabelle, comando("tutti")},
     {"tabelle", "Tabelle Combinazioni Omogenee", "Om", tabelle, formazione(0, 0)},
     separatore,
     {"glossario", "Glossario", "Gl", dati, comando("glomenu")},

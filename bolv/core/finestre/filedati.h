@@ -1,0 +1,15 @@
+// The data files Bolv cannot start without, checked before anything is read or written.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace bolv {
+
+// The message that ends start-up when "bolv.cfg", "archivio.dat", "tab.dat" or
+// "vincite.dat" (checked in that order) is missing from cartella or is not exactly the size
+// of its layout; nullopt when all four are in place. A file of the wrong size is treated as
+// a missing one: reading it would leave part of the tables undefined.
+std::optional<std::string> controllafiledati(const std::string& cartella);
+
+} // namespace bolv
