@@ -22,12 +22,18 @@ void GridContent::resize(int rows, int cols) {
     rows = std::max(rows, 0);
     cols = std::max(cols, 0);
     if (rows == rows_ && cols == cols_) return;
-    std::vector<GridCell> cells(static_cast<size_t>(rows) * cols);
-    const int keepRows = std::min(rows, rows_), keepCols = std::min(cols, cols_);
-    for (int r = 0; r < keepRows; ++r)
-        for (int c = 0; c < keepCols; ++c)
-            cells[static_cast<size_t>(r) * cols + c] = std::move(cells_[index(r, c)]);
-    cells_ = std::move(cells);
+    if (cols == cols_) {
+        // Rows added or dropped at the end: the cells stay where they are, and
+        // a grid grown one row at a time is not copied at each row.
+        cells_.resize(static_cast<size_t>(rows) * cols);
+    } else {
+        std::vector<GridCell> cells(static_cast<size_t>(rows) * cols);
+        const int keepRows = std::min(rows, rows_), keepCols = std::min(cols, cols_);
+        for (int r = 0; r < keepRows; ++r)
+            for (int c = 0; c < keepCols; ++c)
+                cells[static_cast<size_t>(r) * cols + c] = std::move(cells_[index(r, c)]);
+        cells_ = std::move(cells);
+    }
     rows_ = rows;
     cols_ = cols;
     colWidths_.resize(cols, -1);
