@@ -242,6 +242,7 @@ void bolvmain::riapplica(QAction* azione) {
 }
 
 void bolvmain::aggiornadisponibilita() {
+    aggiornamodifica();
     for (QAction* a : legami.keys())
         riapplica(a);
 }
