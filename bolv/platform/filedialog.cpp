@@ -8,20 +8,6 @@
 
 namespace platform {
 
-namespace {
-FileDialogSeam* currentSeam = nullptr;
-}
-
-FileDialogSeam::FileDialogSeam() : previous_(currentSeam) {
-    currentSeam = this;
-}
-FileDialogSeam::~FileDialogSeam() {
-    currentSeam = previous_;
-}
-FileDialogSeam* FileDialogSeam::active() {
-    return currentSeam;
-}
-
 FileDialog& commonDialog() {
     static FileDialog dialog;
     return dialog;

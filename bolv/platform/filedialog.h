@@ -6,6 +6,8 @@
 // request and answers from its queue (a name, or a cancel).
 #pragma once
 
+#include "seam.h"
+
 #include <QList>
 #include <QString>
 #include <deque>
@@ -58,26 +60,19 @@ struct FileRequest {
     QString title, filter, defaultExtension, fileName, initialFolder;
 };
 
-class FileDialogSeam {
+class FileDialogSeam : public Seam<FileDialogSeam> {
   public:
-    FileDialogSeam();
-    ~FileDialogSeam();
-    FileDialogSeam(const FileDialogSeam&) = delete;
-    FileDialogSeam& operator=(const FileDialogSeam&) = delete;
-
     // The next dialog chooses this path (absolute, used as given).
     void queueChoice(const QString& path) { choices_.push_back(path); }
     // The next dialog is cancelled. With nothing queued every dialog cancels.
     void queueCancel() { choices_.push_back(std::nullopt); }
 
     const QList<FileRequest>& requests() const { return requests_; }
-    static FileDialogSeam* active();
 
   private:
     friend class FileDialog;
     QList<FileRequest> requests_;
     std::deque<std::optional<QString>> choices_;
-    FileDialogSeam* previous_;
 };
 
 } // namespace platform

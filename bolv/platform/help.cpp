@@ -19,8 +19,6 @@
 namespace platform {
 
 namespace {
-HelpSeam* currentSeam = nullptr;
-
 const QString resourceFolder = QStringLiteral(":/guida");
 
 QString topicPage(int context) {
@@ -71,16 +69,6 @@ void request(HelpRequest::Kind kind, int context, const QString& page) {
     if (kind == HelpRequest::Index || kind == HelpRequest::Search) w->focusSearch();
 }
 } // namespace
-
-HelpSeam::HelpSeam() : previous_(currentSeam) {
-    currentSeam = this;
-}
-HelpSeam::~HelpSeam() {
-    currentSeam = previous_;
-}
-HelpSeam* HelpSeam::active() {
-    return currentSeam;
-}
 
 bool helpTopicExists(int context) {
     return QFile::exists(resourcePath(topicPage(context)));

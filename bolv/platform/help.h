@@ -7,6 +7,8 @@
 // each request resolved to.
 #pragma once
 
+#include "seam.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -60,19 +62,13 @@ struct HelpRequest {
     QString page; // the page it resolved to
 };
 
-class HelpSeam {
+class HelpSeam : public Seam<HelpSeam> {
   public:
-    HelpSeam();
-    ~HelpSeam();
-    HelpSeam(const HelpSeam&) = delete;
-    HelpSeam& operator=(const HelpSeam&) = delete;
     const QList<HelpRequest>& requests() const { return requests_; }
-    static HelpSeam* active();
     void record(const HelpRequest& r) { requests_.append(r); }
 
   private:
     QList<HelpRequest> requests_;
-    HelpSeam* previous_;
 };
 
 } // namespace platform

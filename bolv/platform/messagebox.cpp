@@ -11,8 +11,6 @@
 namespace platform {
 
 namespace {
-BoxSeam* activeSeam = nullptr;
-
 QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
     case Icon::Critical:
@@ -44,7 +42,7 @@ QWidget* boxParent() {
 }
 
 Answer messageBox(const QString& text, Buttons buttons, Icon icon, const QString& title) {
-    if (BoxSeam* seam = activeSeam) {
+    if (BoxSeam* seam = BoxSeam::active()) {
         seam->shown_.append({ShownBox::Message, text, title, buttons, icon, {}});
         if (buttons == Buttons::Ok) return Answer::Ok;
         if (seam->answers_.empty()) return seam->defaultAnswer_;
@@ -78,7 +76,7 @@ bool ask(const QString& text, const QString& title, Icon icon) {
 }
 
 QString inputBox(const QString& prompt, const QString& title, const QString& proposed) {
-    if (BoxSeam* seam = activeSeam) {
+    if (BoxSeam* seam = BoxSeam::active()) {
         seam->shown_.append({ShownBox::Input, prompt, title, Buttons::Ok, Icon::None, proposed});
         if (seam->inputs_.empty()) return {};
         const QString a = seam->inputs_.front();
@@ -92,16 +90,6 @@ QString inputBox(const QString& prompt, const QString& title, const QString& pro
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annulla"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
-}
-
-BoxSeam::BoxSeam() : previous_(activeSeam) {
-    activeSeam = this;
-}
-BoxSeam::~BoxSeam() {
-    activeSeam = previous_;
-}
-BoxSeam* BoxSeam::active() {
-    return activeSeam;
 }
 
 QStringList BoxSeam::texts() const {

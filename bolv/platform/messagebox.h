@@ -5,6 +5,8 @@
 // for and answers questions and input boxes from its queues.
 #pragma once
 
+#include "seam.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -43,13 +45,8 @@ struct ShownBox {
     QString proposed; // input boxes only
 };
 
-class BoxSeam {
+class BoxSeam : public Seam<BoxSeam> {
   public:
-    BoxSeam();
-    ~BoxSeam();
-    BoxSeam(const BoxSeam&) = delete;
-    BoxSeam& operator=(const BoxSeam&) = delete;
-
     // Answers for Yes/No questions, in order; when none is queued the default
     // answer (No unless changed) is given.
     void queueAnswer(Answer answer) { answers_.push_back(answer); }
@@ -61,8 +58,6 @@ class BoxSeam {
     QStringList texts() const; // the text of every box, in order
     void clearShown() { shown_.clear(); }
 
-    static BoxSeam* active();
-
   private:
     friend Answer messageBox(const QString&, Buttons, Icon, const QString&);
     friend QString inputBox(const QString&, const QString&, const QString&);
@@ -71,7 +66,6 @@ class BoxSeam {
     std::deque<Answer> answers_;
     std::deque<QString> inputs_;
     Answer defaultAnswer_ = Answer::No;
-    BoxSeam* previous_;
 };
 
 } // namespace platform

@@ -7,8 +7,6 @@
 namespace platform {
 
 namespace {
-PopupSeam* activeSeam = nullptr;
-
 QAction* findAction(QMenu* menu, const QString& name) {
     for (QAction* a : menu->actions()) {
         if (a->objectName() == name) return a;
@@ -21,7 +19,7 @@ QAction* findAction(QMenu* menu, const QString& name) {
 
 QAction* popup(QMenu* menu) {
     if (!menu) return nullptr;
-    if (PopupSeam* seam = activeSeam) {
+    if (PopupSeam* seam = PopupSeam::active()) {
         seam->menus_ << (menu->objectName().isEmpty() ? menu->title() : menu->objectName());
         if (seam->choices_.empty()) return nullptr;
         const QString name = seam->choices_.front();
@@ -31,16 +29,6 @@ QAction* popup(QMenu* menu) {
         return chosen;
     }
     return menu->exec(QCursor::pos());
-}
-
-PopupSeam::PopupSeam() : previous_(activeSeam) {
-    activeSeam = this;
-}
-PopupSeam::~PopupSeam() {
-    activeSeam = previous_;
-}
-PopupSeam* PopupSeam::active() {
-    return activeSeam;
 }
 
 } // namespace platform

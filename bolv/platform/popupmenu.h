@@ -5,6 +5,8 @@
 // for and triggers the entry named by its queue (or none).
 #pragma once
 
+#include "seam.h"
+
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -17,24 +19,17 @@ namespace platform {
 // Pops the menu up at the mouse pointer; returns the entry chosen, or null.
 QAction* popup(QMenu* menu);
 
-class PopupSeam {
+class PopupSeam : public Seam<PopupSeam> {
   public:
-    PopupSeam();
-    ~PopupSeam();
-    PopupSeam(const PopupSeam&) = delete;
-    PopupSeam& operator=(const PopupSeam&) = delete;
-
     // The next popup triggers the entry with this object name (empty: none).
     void queueChoice(const QString& actionName) { choices_.push_back(actionName); }
     // Object names (or titles, when unnamed) of the menus popped up, in order.
     const QStringList& menus() const { return menus_; }
-    static PopupSeam* active();
 
   private:
     friend QAction* popup(QMenu*);
     QStringList menus_;
     std::deque<QString> choices_;
-    PopupSeam* previous_;
 };
 
 } // namespace platform

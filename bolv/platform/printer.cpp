@@ -11,8 +11,6 @@
 namespace platform {
 
 namespace {
-PrinterSeam* currentSeam = nullptr;
-
 // Draws on a QPrinter. Text runs line by line from the top of the printable
 // area; a line that does not fit starts a new page, as a printer object does.
 class PainterSurface : public PrintSurface {
@@ -164,16 +162,6 @@ void RecordingPrinter::newPage() {
 void RecordingPrinter::endDoc() {
     job_.operations.append(PrintOperation{PrintOperation::EndDoc});
     job_.ended = true;
-}
-
-PrinterSeam::PrinterSeam() : previous_(currentSeam) {
-    currentSeam = this;
-}
-PrinterSeam::~PrinterSeam() {
-    currentSeam = previous_;
-}
-PrinterSeam* PrinterSeam::active() {
-    return currentSeam;
 }
 
 std::unique_ptr<PrintSurface> openPrinter(PrinterChoice choice) {

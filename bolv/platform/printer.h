@@ -10,6 +10,8 @@
 // Seam: while a PrinterSeam exists every job is recorded instead of printed.
 #pragma once
 
+#include "seam.h"
+
 #include "textcolumns.h"
 #include "units.h"
 
@@ -95,13 +97,8 @@ class RecordingPrinter : public PrintSurface {
     RecordedJob& job_;
 };
 
-class PrinterSeam {
+class PrinterSeam : public Seam<PrinterSeam> {
   public:
-    PrinterSeam();
-    ~PrinterSeam();
-    PrinterSeam(const PrinterSeam&) = delete;
-    PrinterSeam& operator=(const PrinterSeam&) = delete;
-
     // Behave as a machine with no printer installed.
     void setNoPrinter(bool none) { noPrinter_ = none; }
     // With PrinterChoice::Dialog: the next dialogs are cancelled.
@@ -109,7 +106,6 @@ class PrinterSeam {
 
     const std::deque<RecordedJob>& jobs() const { return jobs_; }
     int dialogsShown() const { return dialogs_; }
-    static PrinterSeam* active();
 
   private:
     friend std::unique_ptr<PrintSurface> openPrinter(PrinterChoice);
@@ -117,7 +113,6 @@ class PrinterSeam {
     bool noPrinter_ = false;
     bool dialogCancelled_ = false;
     int dialogs_ = 0;
-    PrinterSeam* previous_;
 };
 
 } // namespace platform
