@@ -84,6 +84,7 @@ void comandi(bolvmain& m) {
 void registracatalogo(bolvmain& principale) {
     finestre(principale);
     comandi(principale);
+    registraopzioni(principale);
 }
 
 } // namespace bolv

@@ -15,6 +15,11 @@
 
 namespace bolv {
 
+namespace {
+// Wide enough that one step of the mouse is a few draws, not dozens.
+constexpr int LARGHEZZACURSORE = 360;
+} // namespace
+
 void impostaestremi(Stato& s, VociPrincipale& v, int prima, int ultima) {
     s.primaestrazione = prima;
     s.ultimaestrazione = ultima;
@@ -47,6 +52,7 @@ void estremi::costruisci() {
     for (int i = 0; i < 2; ++i) {
         cursori[i] = new QSlider(Qt::Horizontal, this);
         cursori[i]->setObjectName(QStringLiteral("Slider%1").arg(i + 1));
+        cursori[i]->setMinimumWidth(LARGHEZZACURSORE);
         cursori[i]->setRange(1, massimo);
         cursori[i]->setValue(std::clamp(valori[i], 1, massimo));
         cursori[i]->setEnabled(!vuoto);
