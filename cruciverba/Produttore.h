@@ -7,6 +7,7 @@
 namespace cruciverba {
 
 inline constexpr char HostProduttore[] = "www.cruciverba.example";
-inline constexpr char NomeProduttore[] = "Orvanta";
+// The maker as the program names itself; its shops are the "Ricevitorie Orvanta".
+inline constexpr char NomeProduttore[] = "progetto cruciverba";
 
 } // namespace cruciverba

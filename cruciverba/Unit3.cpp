@@ -19,8 +19,8 @@ namespace cruciverba {
 namespace {
 
 const QString Presentazione =
-    QStringLiteral("Orvanta scrive programmi per chi gioca al Lotto e al SuperEnalotto\n"
-                   "e li distribuisce gratuitamente nelle Ricevitorie della sua rete.\n"
+    QStringLiteral("Il progetto cruciverba scrive programmi per chi gioca al SuperEnalotto\n"
+                   "e li distribuisce gratuitamente nelle Ricevitorie Orvanta.\n"
                    "Cruciverba è il nostro regalo ai giocatori del SuperEnalotto:\n"
                    "scegli i numeri, costruisci lo schema, stampalo o portalo\n"
                    "in Ricevitoria su un floppy disk. E buona fortuna !");
@@ -29,13 +29,14 @@ const QString Avviso = QStringLiteral(
     "Cruciverba è distribuito gratuitamente: puoi copiarlo e usarlo liberamente purché tu non\n"
     "chieda alcun compenso e non ne modifichi i file. Il programma è fornito senza alcuna "
     "garanzia\n"
-    "sui suoi risultati e Orvanta non si assume alcuna responsabilità per il suo uso: come\n"
+    "sui suoi risultati e i suoi autori non si assumono alcuna responsabilità per il suo uso: "
+    "come\n"
     "stabiliscono le condizioni d'uso, solo il giocatore risponde della correttezza delle "
     "giocate.\n"
     "Per ogni ulteriore informazione :");
 
 const QString Invito = QStringLiteral(
-    "Ricevitori ! Chiedeteci anche il programma Orvanta che stampa le schedine dei vostri "
+    "Ricevitori ! Chiedeteci anche il nostro programma che stampa le schedine dei vostri "
     "clienti.");
 
 // 26 lines: the blank ones let the text enter from the bottom and leave at the top.
@@ -134,11 +135,12 @@ void TAboutBox::CreaPannello() {
 void TAboutBox::CreaIndirizzi() {
     Label5 =
         etichetta(this, "Label5",
-                  QStringLiteral("Cruciverba v. 1.00.03 - 1999 ") + QLatin1String(NomeProduttore),
+                  QStringLiteral("Cruciverba v. 1.00.03 - 2026 - ") + QLatin1String(NomeProduttore),
                   QRect(8, 172, 615, 17));
-    Label3 =
-        etichetta(this, "Label3", QStringLiteral("Orvanta - Via dei Giocatori 90 - 00100 Roma"),
-                  QRect(8, 190, 615, 17));
+    Label3 = etichetta(this, "Label3",
+                       QLatin1String(NomeProduttore) +
+                           QStringLiteral(" - Via dei Giocatori 90 - 00100 Roma"),
+                       QRect(8, 190, 615, 17));
     Label6 = etichetta(this, "Label6",
                        QStringLiteral("Tel. 06 0000001 - Fax 06 0000002 - BBS 06 0000003"),
                        QRect(8, 208, 615, 17));
