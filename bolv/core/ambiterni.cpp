@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace bolv {
 
@@ -30,13 +31,32 @@ constexpr std::array<int32_t, 91 * 91> BASITERNI = [] {
     return basi;
 }();
 
-// The five numbers of a wheel at a draw, in ascending order (zeros first).
-std::array<int, 5> ordinati(const Stato& s, int d, int w) {
+// The numbers of a wheel at a draw in ascending order, zeros (sorted first)
+// skipped from primo on. Ascending order makes every pair or triple of
+// positions an ascending group, and a fixed network of nine exchanges costs
+// far less than a general sort.
+struct Ruota {
     std::array<int, 5> x;
-    for (int p = 1; p <= 5; ++p)
-        x[p - 1] = s.estr(d, w, p);
-    std::sort(x.begin(), x.end());
-    return x;
+    int primo = 0;
+};
+
+Ruota ordinati(const Stato& s, int d, int w) {
+    constexpr int PIANO = indicearchivio(1, 0, 2) - indicearchivio(1, 0, 1);
+    const int16_t* numeri = s.estrazioni.data() + indicearchivio(d, w, 1);
+    Ruota r;
+    auto& x = r.x;
+    for (int p = 0; p < 5; ++p)
+        x[p] = numeri[PIANO * p];
+    const auto scambia = [&x](int i, int j) {
+        const int minore = std::min(x[i], x[j]);
+        x[j] = std::max(x[i], x[j]);
+        x[i] = minore;
+    };
+    scambia(0, 1), scambia(3, 4), scambia(2, 4), scambia(2, 3), scambia(1, 4);
+    scambia(0, 3), scambia(0, 2), scambia(1, 3), scambia(1, 2);
+    while (r.primo < 5 && x[r.primo] == 0)
+        ++r.primo;
+    return r;
 }
 
 void scansionaambi(Stato& s) {
@@ -55,7 +75,7 @@ void scansionaambi(Stato& s) {
                 for (int p2 = p1 + 1; p2 <= 5; ++p2) {
                     const int16_t x1 = s.estr(d, w, p1), x2 = s.estr(d, w, p2);
                     const int a = MinInt(x1, x2), b = MaxInt(x1, x2);
-                    if (a == 0) continue;
+                    if (a == 0 || a == b) continue; // a repeated number is no pair
                     const int i = indiceambo(w, a, b), i11 = i + (TUTTE - w);
                     ++presenze[i];
                     ++presenze[i11];
@@ -70,30 +90,78 @@ void scansionaambi(Stato& s) {
     }
 }
 
-// Returns how many triples came out for the first time in the window at d.
-int terniestrazione(Stato& s, int d) {
-    int16_t* ritardi = s.ritarditerni.data();
-    int16_t* presenze = s.presenzeterni.data();
-    int nuovi = 0;
+// The triple tables are far larger than the caches, so the scan works on its
+// own table: the presences and the last appearance of all eleven columns of
+// one triple share one cache line, and an appearance costs one memory fetch
+// instead of one per table. The last appearance is a position in the window
+// (0: not yet drawn), so a zeroed table is a fresh one.
+struct alignas(64) Terno {
+    std::array<int16_t, TUTTE> presenze, ultima;
+};
+
+// The triples drawn at one draw: rank and wheel, at most ten on each wheel.
+struct TerniEstrazione {
+    int conta = 0;
+    std::array<int32_t, 100> terno;
+    std::array<int8_t, 100> ruota;
+};
+
+void terniestrazione(const Stato& s, int d, TerniEstrazione& terni) {
+    terni.conta = 0;
     for (int w = 1; w <= 10; ++w) {
         if (s.estr(d, w, 1) == 0) continue;
-        const auto x = ordinati(s, d, w);
-        // Ascending order makes every triple of positions an ascending triple;
-        // zeros (sorted first) and repeated numbers form no triple.
-        for (int i = 0; i < 3; ++i)
+        const auto [x, primo] = ordinati(s, d, w);
+        if (primo == 0 && x[0] < x[1] && x[1] < x[2] && x[2] < x[3] && x[3] < x[4]) {
+            // Five different numbers, the usual case: the ten triples outright.
+            const auto metti = [&](int a, int b, int c) {
+                terni.terno[terni.conta] = BASITERNI[91 * x[a] + x[b]] + x[c];
+                terni.ruota[terni.conta++] = static_cast<int8_t>(w);
+            };
+            metti(0, 1, 2), metti(0, 1, 3), metti(0, 1, 4), metti(0, 2, 3), metti(0, 2, 4);
+            metti(0, 3, 4), metti(1, 2, 3), metti(1, 2, 4), metti(1, 3, 4), metti(2, 3, 4);
+            continue;
+        }
+        for (int i = primo; i < 3; ++i)
             for (int j = i + 1; j < 4; ++j)
                 for (int k = j + 1; k < 5; ++k) {
-                    if (x[i] == 0 || x[i] == x[j] || x[j] == x[k]) continue;
-                    const int cella = indicetabterni(w, BASITERNI[91 * x[i] + x[j]] + x[k]);
-                    const int cella11 = cella + (TUTTE - w);
-                    if (presenze[cella11] == 0) ++nuovi;
-                    ++presenze[cella];
-                    ++presenze[cella11];
-                    ritardi[cella] = static_cast<int16_t>(d);
-                    ritardi[cella11] = static_cast<int16_t>(d);
+                    if (x[i] == x[j] || x[j] == x[k]) continue; // a repeated number is no triple
+                    terni.terno[terni.conta] = BASITERNI[91 * x[i] + x[j]] + x[k];
+                    terni.ruota[terni.conta++] = static_cast<int8_t>(w);
                 }
     }
+}
+
+// Counts the triples of the draw at window position posizione; returns how
+// many came out for the first time in the window.
+int registra(std::vector<Terno>& lavoro, int posizione, const TerniEstrazione& terni) {
+    int nuovi = 0;
+    for (int i = 0; i < terni.conta; ++i) {
+        Terno& t = lavoro[terni.terno[i]];
+        const int c = terni.ruota[i] - 1;
+        if (t.presenze[TUTTE - 1] == 0) ++nuovi;
+        ++t.presenze[c];
+        ++t.presenze[TUTTE - 1];
+        t.ultima[c] = t.ultima[TUTTE - 1] = static_cast<int16_t>(posizione);
+    }
     return nuovi;
+}
+
+void scansionaterni(Stato& s, std::vector<Terno>& lavoro) {
+    const int prima = s.primaestrazione, ultima = s.ultimaestrazione;
+    // The triples of a draw lie anywhere in 7 MB: asking for them one draw
+    // ahead lets the memory fetches overlap instead of waiting one by one.
+    std::array<TerniEstrazione, 2> terni;
+    if (prima <= ultima) terniestrazione(s, prima, terni[prima & 1]);
+    for (int d = prima; d <= ultima; ++d) {
+        if (d % 100 == 0) s.interfaccia().progresso(percentuale(d - prima, ultima - prima));
+        if (d < ultima) {
+            TerniEstrazione& prossimi = terni[(d + 1) & 1];
+            terniestrazione(s, d + 1, prossimi);
+            for (int i = 0; i < prossimi.conta; ++i)
+                __builtin_prefetch(&lavoro[prossimi.terno[i]], 1);
+        }
+        s.estr(d, 0, 5) = static_cast<int16_t>(registra(lavoro, d - prima + 1, terni[d & 1]));
+    }
 }
 
 } // namespace
@@ -123,32 +191,29 @@ void calcolaambi(Stato& s) {
 
 void calcolaterni(Stato& s) {
     Interfaccia& ui = s.interfaccia();
-    const int prima = s.primaestrazione, ultima = s.ultimaestrazione;
     ui.mostramessaggio("Creazione matrice terni in corso...");
-    s.contaternivergini.fill(0);
-    s.ritarditerni.assign(NUMCELLETERNI, 0);
-    s.presenzeterni.assign(NUMCELLETERNI, 0);
     ui.etichettamessaggio("Inizializzazione matrice terni in corso...");
-    // Every triple starts as last seen at the draw before the window.
-    AddInt(s.ritarditerni.data(), static_cast<int16_t>(prima - 1), NUMCELLETERNI);
-
+    std::vector<Terno> lavoro(NUMTERNI + 1);
     ui.mostramessaggio("Elaborazione terni in corso...");
-    for (int d = prima; d <= ultima; ++d) {
-        if (d % 100 == 0) ui.progresso(percentuale(d - prima, ultima - prima));
-        s.estr(d, 0, 5) = static_cast<int16_t>(terniestrazione(s, d));
-    }
+    scansionaterni(s, lavoro);
 
     ui.etichettamessaggio("Conteggio ritardi in corso...");
-    int16_t* ritardi = s.ritarditerni.data();
-    const int16_t* presenze = s.presenzeterni.data();
+    s.ritarditerni.resize(NUMCELLETERNI);
+    s.presenzeterni.resize(NUMCELLETERNI);
+    // Delays in draws: a triple never drawn has the window's length.
+    const int lunghezza = contatorifinali(s)[TUTTE];
+    std::array<int32_t, 12> vergini{};
     for (int t = 1; t <= NUMTERNI; ++t) {
         if (t % 30000 == 0) ui.progresso(percentuale(t, NUMTERNI));
+        const Terno& terno = lavoro[t];
         for (int w = 1; w <= TUTTE; ++w) {
             const int cella = indicetabterni(w, t);
-            if (presenze[cella] == 0) ++s.contaternivergini[w];
-            ritardi[cella] = static_cast<int16_t>(ultima - ritardi[cella]);
+            s.presenzeterni[cella] = terno.presenze[w - 1];
+            s.ritarditerni[cella] = static_cast<int16_t>(lunghezza - terno.ultima[w - 1]);
+            vergini[w] += terno.presenze[w - 1] == 0 ? 1 : 0;
         }
     }
+    s.contaternivergini = vergini;
     s.ternattivi = true;
     ui.chiudimessaggio();
 }

@@ -51,17 +51,19 @@ std::optional<std::string> verificadata(const std::vector<uint8_t>& img, int d) 
 }
 
 std::optional<std::string> verificaruota(const std::vector<uint8_t>& img, int d, int w) {
-    std::array<bool, 256> visto{};
+    uint64_t visti[2] = {0, 0}; // one bit per number 1..90
     for (int p = 1; p <= 5; ++p) {
         const int n = byte(img, d, w, p);
         if (n > 90)
             return formato("l'estrazione n. %d contiene sulla ruota di %s il numero %d, fuori "
                            "dall'intervallo da 1 a 90.",
                            d, NOMIRUOTE[w - 1], n);
-        if (n != 0 && visto[n])
+        if (n == 0) continue;
+        const uint64_t bit = uint64_t{1} << (n % 64);
+        if (visti[n / 64] & bit)
             return formato("l'estrazione n. %d contiene due volte il numero %d sulla ruota di %s.",
                            d, n, NOMIRUOTE[w - 1]);
-        visto[n] = true;
+        visti[n / 64] |= bit;
     }
     return std::nullopt;
 }
@@ -118,10 +120,17 @@ std::vector<int> slottenuti(const std::vector<uint8_t>& img, int estrazioni, int
     return tenuti;
 }
 
-void copiaslot(Stato& s, const std::vector<uint8_t>& img, int d, int k) {
-    for (int r = 0; r < NUMRIGHE; ++r)
-        for (int p = 1; p < NUMPOSIZIONI; ++p)
-            s.estr(k, r, p) = static_cast<int16_t>(byte(img, d, r, p));
+// Copies archive slots tenuti[k] into memory slots k + 1, plane by plane so
+// that reads and writes both run along the slots. Position 0 (the wheel
+// counters) is never stored in the file and stays 0.
+void copiaslot(Stato& s, const std::vector<uint8_t>& img, const std::vector<int>& tenuti) {
+    for (int p = 1; p < NUMPOSIZIONI; ++p)
+        for (int r = 0; r < NUMRIGHE; ++r) {
+            const uint8_t* da = img.data() + indicearchivio(1, r, p) - 1;
+            int16_t* a = &s.estr(1, r, p);
+            for (size_t k = 0; k < tenuti.size(); ++k)
+                a[k] = da[tenuti[k]];
+        }
 }
 
 // Draws in the byte image (verified: the first empty slot ends them).
@@ -144,10 +153,11 @@ void trovaslotnotevoli(Stato& s, int estrazioni) {
 
 std::optional<std::string> verificaarchivio(const std::vector<uint8_t>& img) {
     if (img.size() != static_cast<size_t>(DIMARCHIVIO))
-        return formato("la sua dimensione è di %zu byte invece di 528000.", img.size());
+        return formato("il file è di %zu byte invece di 528000.", img.size());
     const int estrazioni = estrazioniimmagine(img);
     if (estrazioni > MASSIMOESTRAZIONI)
-        return std::string("contiene 8000 estrazioni, mentre Bolv ne può gestire al massimo 7999.");
+        return std::string(
+            "il file contiene 8000 estrazioni, mentre Bolv ne può gestire al massimo 7999.");
     for (int d = 1; d <= estrazioni; ++d) {
         if (auto motivo = verificadata(img, d)) return motivo;
         for (int w = 1; w <= 10; ++w)
@@ -184,10 +194,8 @@ bool leggiarchivio(Stato& s) {
     const auto& img = s.archiviofile;
     const auto tenuti = slottenuti(img, estrazioniimmagine(img), s.modoestrazioni);
     std::fill(s.estrazioni.begin(), s.estrazioni.end(), 0);
-    for (size_t k = 0; k < tenuti.size(); ++k) {
-        copiaslot(s, img, tenuti[k], static_cast<int>(k) + 1);
-        if (!s.avvioincorso && tenuti[k] % 35 == 0) ui.progresso(tenuti[k] * 100 / NUMSLOT);
-    }
+    copiaslot(s, img, tenuti);
+    if (!s.avvioincorso) ui.progresso(100);
     const Data vuota = datadirecord(0, 0, 0, 0);
     for (int k = 1; k <= NUMSLOT; ++k)
         s.dateestrazioni[k] = s.estr(k, 0, 1) == 0 ? vuota

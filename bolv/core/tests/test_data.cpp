@@ -5,14 +5,18 @@
 using bolv::Data;
 
 TEST(Data, WeekdayWithSundayOne) {
-    struct Caso { Data data; int atteso; };
-    const Caso casi[] = {
-        {{1939, 1, 7}, 7},    // the first draw of the archive, a Saturday
-        {{2005, 2, 9}, 4},    // a Wednesday
-        {{2026, 12, 10}, 5},  // a Thursday
-        {{2000, 2, 29}, 3},   // leap day, a Tuesday
+    struct Caso {
+        Data data;
+        int atteso;
     };
-    for (const auto& c : casi) EXPECT_EQ(c.data.giornosettimana(), c.atteso) << c.data.anno;
+    const Caso casi[] = {
+        {{1939, 1, 7}, 7},   // the first draw of the archive, a Saturday
+        {{2005, 2, 9}, 4},   // a Wednesday
+        {{2026, 12, 10}, 5}, // a Thursday
+        {{2000, 2, 29}, 3},  // leap day, a Tuesday
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(c.data.giornosettimana(), c.atteso) << c.data.anno;
 }
 
 TEST(Data, CalendarCarry) {

@@ -1,0 +1,121 @@
+// Combinatorics, probabilities, number lists, the numeric routines and the
+// text conversions the windows use.
+#include "combinatoria.h"
+#include "numerica.h"
+#include "testo.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace bolv {
+namespace {
+
+TEST(Combinatoria, BinomialCoefficientsExactIn64Bits) {
+    struct Caso {
+        int n, k;
+        int64_t atteso;
+    };
+    const Caso casi[] = {
+        {90, 5, 43949268},
+        {90, 2, 4005},
+        {90, 3, 117480},
+        {5, 0, 1},
+        {5, -1, 1},
+        {3, 5, 0},
+        {10, 1, 10},
+        {0, 0, 1},
+        {-3, 2, 0},
+        {90, 85, 43949268},
+        {90, 90, 1},
+        {64, 6, 74974368},                             // past the 32-bit running product of old
+        {90, 6, 622614630},                            // the last one within 32 bits for n = 90
+        {90, 7, 7471375560LL},                         // beyond 32 bits: reported, never wrapped
+        {90, 45, std::numeric_limits<int64_t>::max()}, // beyond 64 bits: saturated
+        {66, 33, 7219428434016265740LL},               // the largest C(n, n/2) in 63 bits
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(numcombinazioni(c.n, c.k), c.atteso) << c.n << " " << c.k;
+    EXPECT_FALSE(fuori32bit(numcombinazioni(90, 6)));
+    EXPECT_TRUE(fuori32bit(numcombinazioni(90, 7)));
+}
+
+TEST(Combinatoria, ProbabilityOfAtLeastKOfNInOneWheel) {
+    EXPECT_DOUBLE_EQ(probabilita(1, 1), 1.0 / 18);
+    EXPECT_DOUBLE_EQ(probabilita(2, 2), 2.0 / 801);
+    EXPECT_DOUBLE_EQ(probabilita(5, 5), 1.0 / 43949268);
+    EXPECT_DOUBLE_EQ(probabilita(90, 5), 1.0);
+    EXPECT_DOUBLE_EQ(probabilita(10, 1),
+                     1.0 - 80.0 * 79 * 78 * 77 * 76 / (90.0 * 89 * 88 * 87 * 86));
+    EXPECT_EQ(probabilita(3, 6), 0);
+    EXPECT_EQ(probabilita(4, 5), 0); // four numbers never make a cinquina
+    EXPECT_DOUBLE_EQ(ciclicita(1, 1), 18);
+    EXPECT_DOUBLE_EQ(ciclicita(2, 2), 400.5);
+    EXPECT_EQ(ciclicita(3, 6), 0);
+}
+
+TEST(NumberLists, CountAndSplitAtSeparators) {
+    struct Caso {
+        const char* testo;
+        int separatori;
+        std::vector<std::string> campi;
+    };
+    const Caso casi[] = {
+        {"5.17.88", 2, {"5", "17", "88"}},
+        {"", 0, {""}},
+        {"3..7", 2, {"3", "", "7"}},
+        {"12.", 1, {"12", ""}},
+        {".", 1, {"", ""}},
+        {"45", 0, {"45"}},
+        {" 1 . 2", 1, {" 1 ", " 2"}},
+    };
+    for (const auto& c : casi) {
+        EXPECT_EQ(contaseparatori(c.testo, "."), c.separatori) << c.testo;
+        EXPECT_EQ(dividistringa(c.testo, "."), c.campi) << c.testo;
+        EXPECT_EQ(dividistringa(c.testo, ".").size(), static_cast<size_t>(c.separatori) + 1);
+    }
+    // Every character of the separator set counts and splits.
+    EXPECT_EQ(contaseparatori("1.2-3.4", ".-"), 3);
+    EXPECT_EQ(dividistringa("1.2-3", ".-"), (std::vector<std::string>{"1", "2", "3"}));
+}
+
+TEST(Numerica, SmallRoutines) {
+    EXPECT_EQ(InCount("1.2.3", '.'), 2);
+    EXPECT_EQ(InCount("", '.'), 0);
+    EXPECT_EQ(MinInt(5, 3), 3);
+    EXPECT_EQ(MaxInt(-5, 3), 3);
+    std::vector<int16_t> tabella = {0, 1, -2, 7, 9};
+    AddInt(tabella.data() + 1, 10, 3);
+    EXPECT_EQ(tabella, (std::vector<int16_t>{0, 11, 8, 17, 9}));
+}
+
+TEST(Testo, PlainDecimalConversion) {
+    EXPECT_EQ(Str(12), " 12");
+    EXPECT_EQ(Str(0), " 0");
+    EXPECT_EQ(Str(-7), "-7");
+}
+
+TEST(Testo, NumericValueOfAText) {
+    struct Caso {
+        const char* testo;
+        double atteso;
+    };
+    const Caso casi[] = {
+        {"", 0},    {"  42", 42}, {"12abc", 12},  {"abc", 0}, {"-3", -3},  {"+8", 8},  {"2.5", 2.5},
+        {"2,5", 2}, {" 7*", 7},   {"1.2.3", 1.2}, {"-", 0},   {".5", 0.5}, {"\t9", 9},
+    };
+    for (const auto& c : casi)
+        EXPECT_DOUBLE_EQ(Val(c.testo), c.atteso) << c.testo;
+}
+
+TEST(Testo, DatePatterns) {
+    const Data data{2005, 2, 9};
+    EXPECT_EQ(formatodata(data, "dd.mm.yy"), "09.02.05");
+    EXPECT_EQ(formatodata(data, "dd.mm.yyyy"), "09.02.2005");
+    EXPECT_EQ(formatodata(data, "ddd dd.mm.yyyy"), "mer 09.02.2005");
+    EXPECT_EQ(formatodata({1939, 1, 7}, "ddd dd.mm.yy"), "sab 07.01.39");
+}
+
+} // namespace
+} // namespace bolv
