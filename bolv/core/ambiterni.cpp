@@ -32,9 +32,9 @@ constexpr std::array<int32_t, 91 * 91> BASITERNI = [] {
 }();
 
 // The numbers of a wheel at a draw in ascending order, zeros (sorted first)
-// skipped from primo on. Ascending order makes every pair or triple of
-// positions an ascending group, and a fixed network of nine exchanges costs
-// far less than a general sort.
+// skipped from primo on. Ascending order makes every triple of positions an
+// ascending triple, and a fixed network of nine exchanges costs far less
+// than a general sort.
 struct Ruota {
     std::array<int, 5> x;
     int primo = 0;
