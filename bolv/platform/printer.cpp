@@ -179,6 +179,10 @@ std::unique_ptr<PrintSurface> openPrinter(PrinterChoice choice) {
     }
     std::unique_ptr<QPrinter> printer = systemPrinter(choice);
     if (!printer) return nullptr;
+    return surfaceOn(std::move(printer));
+}
+
+std::unique_ptr<PrintSurface> surfaceOn(std::unique_ptr<QPrinter> printer) {
     return std::make_unique<PainterSurface>(std::move(printer));
 }
 

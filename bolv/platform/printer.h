@@ -21,6 +21,8 @@
 #include <deque>
 #include <memory>
 
+class QPrinter;
+
 namespace platform {
 
 inline const QString noPrinterMessage = QStringLiteral(
@@ -60,6 +62,8 @@ enum class PrinterChoice { Default, Dialog };
 
 // Null when no printer is installed (after its message) or the dialog was cancelled.
 std::unique_ptr<PrintSurface> openPrinter(PrinterChoice choice = PrinterChoice::Default);
+// A surface drawing on a printer set up by the caller (a PDF file, for instance).
+std::unique_ptr<PrintSurface> surfaceOn(std::unique_ptr<QPrinter> printer);
 
 // What a job drew, in order, for tests.
 struct PrintOperation {
