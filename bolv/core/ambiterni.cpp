@@ -13,6 +13,13 @@ namespace {
 
 constexpr int TUTTE = 11;
 
+// The all-wheels presences can count ten hits a draw, more than 16 bits hold
+// on an archive where one group comes out on many wheels at once: they stop
+// at the largest value instead of turning negative.
+void conta(int16_t& presenze) {
+    if (presenze < INT16_MAX) ++presenze;
+}
+
 constexpr int32_t rango(int a, int b, int c) {
     // Triples whose smallest number is below a, then those with smallest a
     // and middle number below b, then the place of c after b.
@@ -78,7 +85,7 @@ void scansionaambi(Stato& s) {
                     if (a == 0 || a == b) continue; // a repeated number is no pair
                     const int i = indiceambo(w, a, b), i11 = i + (TUTTE - w);
                     ++presenze[i];
-                    ++presenze[i11];
+                    conta(presenze[i11]);
                     storici[i] =
                         std::max<int16_t>(storici[i], static_cast<int16_t>(pw - ritardi[i] - 1));
                     storici[i11] = std::max<int16_t>(storici[i11],
@@ -140,7 +147,7 @@ int registra(std::vector<Terno>& lavoro, int posizione, const TerniEstrazione& t
         const int c = terni.ruota[i] - 1;
         if (t.presenze[TUTTE - 1] == 0) ++nuovi;
         ++t.presenze[c];
-        ++t.presenze[TUTTE - 1];
+        conta(t.presenze[TUTTE - 1]);
         t.ultima[c] = t.ultima[TUTTE - 1] = static_cast<int16_t>(posizione);
     }
     return nuovi;

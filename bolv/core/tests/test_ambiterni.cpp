@@ -260,6 +260,32 @@ TEST(RuotaIncompleta, ZerosAmongTheNumbers) {
     EXPECT_EQ(s.ritardiambi[indiceambo(CAGLIARI, 11, 12)], 0); // Cagliari never drawn
 }
 
+// The same five numbers on every wheel at every draw: the all-wheels
+// presences of pairs and triples pass the 16-bit range and stop at its top.
+TEST(PresenzeTutte, StopAtTheLargest16BitValue) {
+    constexpr int N = 3300, BARI = 1;
+    std::vector<Estrazione> archivio(N);
+    for (int d = 0; d < N; ++d) {
+        archivio[d].data = Data::normalizzata(1939, 1, 7 + 7 * d);
+        archivio[d].ruote.fill({1, 2, 3, 4, 5});
+    }
+    prove::Cartella cartella;
+    prove::Registratore ui;
+    Stato s;
+    prove::prepara(s, cartella, ui);
+    prove::scrivi(cartella / "archivio.dat", prove::immagine(archivio));
+    s.reimpostaultima = true;
+    ASSERT_TRUE(elabora(s));
+    calcolaambi(s);
+    calcolaterni(s);
+    EXPECT_EQ(s.presenzenumeri[indicenumero(1, TUTTE)], 10 * N);
+    EXPECT_EQ(s.presenzeambi[indiceambo(BARI, 1, 2)], N);
+    EXPECT_EQ(s.presenzeambi[indiceambo(TUTTE, 1, 2)], INT16_MAX);
+    EXPECT_EQ(s.presenzeterni[indicetabterni(BARI, indiceterno(1, 2, 3))], N);
+    EXPECT_EQ(s.presenzeterni[indicetabterni(TUTTE, indiceterno(1, 2, 3))], INT16_MAX);
+    EXPECT_EQ(s.ritardiambi[indiceambo(TUTTE, 1, 2)], 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Finestre, Casuale,
                          ::testing::Values(Caso{"intero", 1, 400, false},
                                            Caso{"dalla37", 37, 400, false},
