@@ -4,6 +4,9 @@
 #include "CalcoliCruciverbaStampa.h"
 #include "FlatCtrls.h"
 #include "StampanteQt.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -145,8 +148,20 @@ class QtForm1Platform : public Form1Platform {
         return radici;
     }
 
-    // The shops (Unit2), help (Unit4) and about (Unit3) dialogs open here.
-    void openDialog(QWidget*, DialogoCruciverba) override {}
+    // The dialog lives for its modal loop only, and is freed however the loop ends.
+    void openDialog(QWidget* parent, DialogoCruciverba dialogo) override {
+        switch (dialogo) {
+        case DialogoCruciverba::Ricevitorie:
+            TfrmRicevitorie(parent).exec();
+            break;
+        case DialogoCruciverba::Aiuto:
+            TAiutoDlg(parent).exec();
+            break;
+        case DialogoCruciverba::ChiSiamo:
+            TAboutBox(parent).exec();
+            break;
+        }
+    }
 
   private:
     // One printer for the whole run, as the platform's printer object: its settings and the
@@ -271,9 +286,6 @@ void TForm1::CreaComandi(QWidget* area) {
     connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
     connect(BitBtn5, &QPushButton::clicked, this, &QWidget::close);
-    // Help and about open their dialogs once these exist; until then the buttons stay disabled.
-    BitBtn3->setEnabled(false);
-    BitBtn4->setEnabled(false);
     BitBtn3->setFocus();
 
     Image1 = new QLabel(area);

@@ -4,10 +4,13 @@
 #include "AnimImage.h"
 #include "CalcoliCruciverba.h"
 #include "CreditsPanel.h"
+#include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
 #include "UrlLabel.h"
+
+#include <QApplication>
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +19,8 @@
 #include <QToolButton>
 
 using namespace cruciverba;
+
+Q_DECLARE_METATYPE(DialogoCruciverba)
 
 namespace {
 
@@ -54,6 +59,8 @@ class TestDialogs : public QObject {
     void aboutHidesShownCredits_data();
     void aboutHidesShownCredits();
     void dialogSizes();
+    void mainWindowOpensEachDialog_data();
+    void mainWindowOpensEachDialog();
 
   private:
     FakeOpener opener;
@@ -183,6 +190,29 @@ void TestDialogs::dialogSizes() {
     QCOMPARE(aiuto.windowTitle(), QStringLiteral("Aiuto"));
     QCOMPARE(chiSiamo.size(), QSize(631, 428));
     QCOMPARE(chiSiamo.windowTitle(), QStringLiteral("Chi siamo ?"));
+}
+
+void TestDialogs::mainWindowOpensEachDialog_data() {
+    QTest::addColumn<DialogoCruciverba>("dialogo");
+    QTest::addColumn<QString>("titolo");
+    QTest::newRow("shops") << DialogoCruciverba::Ricevitorie << "Dove giocare ?";
+    QTest::newRow("help") << DialogoCruciverba::Aiuto << "Aiuto";
+    QTest::newRow("about") << DialogoCruciverba::ChiSiamo << "Chi siamo ?";
+}
+
+// The program's own platform shows the dialog modally and returns once it is closed.
+void TestDialogs::mainWindowOpensEachDialog() {
+    QFETCH(DialogoCruciverba, dialogo);
+    QFETCH(QString, titolo);
+    QString visto;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* modale = QApplication::activeModalWidget();
+        if (!modale) return;
+        visto = modale->windowTitle();
+        static_cast<QDialog*>(modale)->accept();
+    });
+    CreateQtForm1Platform()->openDialog(nullptr, dialogo);
+    QCOMPARE(visto, titolo);
 }
 
 QTEST_MAIN(TestDialogs)

@@ -313,8 +313,8 @@ class TestUnit1 : public QObject {
     }
 
     void dialogButtons() {
-        form->BitBtn3Click();
-        form->BitBtn4Click();
+        Tasto("BitBtn3")->click();
+        Tasto("BitBtn4")->click();
         QCOMPARE(registro.dialoghi,
                  (QList<DialogoCruciverba>{DialogoCruciverba::Aiuto, DialogoCruciverba::ChiSiamo}));
     }
