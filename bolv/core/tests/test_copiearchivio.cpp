@@ -1,13 +1,12 @@
 #include "archivio.h"
 #include "copiearchivio.h"
 #include "elabora.h"
+#include "supporto.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include <unistd.h>
 
@@ -16,15 +15,8 @@ using namespace bolv;
 
 namespace {
 
-std::vector<uint8_t> leggi(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-void scrivi(const fs::path& p, const std::vector<uint8_t>& dati) {
-    std::ofstream f(p, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(dati.data()), static_cast<std::streamsize>(dati.size()));
-}
+using prove::leggi;
+using prove::scrivi;
 
 void metti(std::vector<uint8_t>& img, int d, int r, int p, int valore) {
     img[indicearchivio(d, r, p)] = static_cast<uint8_t>(valore);
