@@ -1,7 +1,7 @@
 // Builds the data files shipped beside Bolv from the project's text sources:
 //   generadati <estrazioni-lotto.txt> <formazioni.tsv> <output folder>
 // writes archivio.dat, vincite.dat, tab.dat and bolv.cfg in their binary layouts.
-#include "../bolv/core/stato.h"
+#include "stato.h"
 
 #include <algorithm>
 #include <array>

@@ -7,6 +7,8 @@
 // the window layer implements and tests replace with a recorder.
 #pragma once
 
+#include "data.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -29,20 +31,6 @@ constexpr int DIMARCHIVIO = NUMELEMENTI;             // bytes of "archivio.dat"
 constexpr int DIMCONFIG = NUMCONFIG * 2;             // 102
 constexpr int DIMVINCITE = NUMVINCITE * 4;           // 200
 constexpr int DIMFORMAZIONI = NUMFORMAZIONI * 2;     // 63,756
-
-// A calendar date. Built with calendar carry, so every slot has a valid date.
-struct Data {
-    int anno = 1899;
-    int mese = 12;
-    int giorno = 30;
-
-    // Normalises day 0 (last day of the previous month), month 0 (December of
-    // the previous year) and any overflow of day or month.
-    static Data normalizzata(int anno, int mese, int giorno);
-    long giorniassoluti() const;  // days since 1 January of year 1
-    int giornosettimana() const;  // 1 Sunday .. 7 Saturday (Wednesday = 4)
-    auto operator<=>(const Data&) const = default;
-};
 
 // Element index of (slot d 1..8000, row r 0..10, position p 0..5).
 constexpr int indicearchivio(int d, int r, int p) { return (d - 1) + NUMSLOT * r + 88000 * p; }

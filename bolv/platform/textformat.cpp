@@ -1,6 +1,6 @@
 #include "textformat.h"
 
-#include "stato.h"
+#include "data.h"
 #include "testo.h"
 
 #include <cmath>

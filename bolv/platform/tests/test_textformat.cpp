@@ -1,5 +1,5 @@
 // Number and date text in the Italian locale, and the fixed-pitch column layout.
-#include "stato.h"
+#include "data.h"
 #include "textcolumns.h"
 #include "textformat.h"
 

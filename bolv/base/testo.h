@@ -1,7 +1,7 @@
 // Number and date text as the windows and reports write it (locale-free).
 #pragma once
 
-#include "stato.h"
+#include "data.h"
 
 #include <string>
 
