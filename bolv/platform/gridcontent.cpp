@@ -3,7 +3,7 @@
 #include "textformat.h"
 
 #include <algorithm>
-#include <numeric>
+#include <functional>
 
 namespace platform {
 
@@ -100,43 +100,77 @@ std::vector<CellRange> GridContent::mergedRanges() const {
     return result;
 }
 
+namespace {
+// The rows first..last-1 ordered by key(row), a key made once for each row:
+// reading a number out of a text at every comparison made a big table's sort
+// last about a second. Rows with equal keys keep their order.
+template <class Key, class Before>
+std::vector<int> orderBy(int first, int last, Key key, Before before) {
+    std::vector<std::pair<decltype(key(first)), int>> keyed;
+    keyed.reserve(last - first);
+    for (int r = first; r < last; ++r)
+        keyed.emplace_back(key(r), r);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [&](const auto& a, const auto& b) { return before(a.first, b.first); });
+    std::vector<int> order;
+    order.reserve(keyed.size());
+    for (const auto& k : keyed)
+        order.push_back(k.second);
+    return order;
+}
+
+auto textOrder(Qt::CaseSensitivity cs, bool descending) {
+    return [cs, descending](QStringView a, QStringView b) {
+        const int c = a.compare(b, cs);
+        return descending ? c > 0 : c < 0;
+    };
+}
+} // namespace
+
 void GridContent::sortRows(int col, SortMode mode) {
     if (col < 0 || col >= cols_ || rows_ - fixedRows_ < 2) return;
-    std::vector<int> order(rows_ - fixedRows_);
-    std::iota(order.begin(), order.end(), fixedRows_);
-    auto key = [&](int r) -> const QString& { return text(r, col); };
-    auto numeric = [&](int r) { return leadingValue(key(r)); };
+    auto number = [&](int r) { return leadingValue(text(r, col)); };
+    auto view = [&](int r) { return QStringView(text(r, col)); };
+    std::vector<int> order;
     switch (mode) {
     case SortMode::NumericDescending:
-        std::stable_sort(order.begin(), order.end(),
-                         [&](int a, int b) { return numeric(a) > numeric(b); });
+        order = orderBy(fixedRows_, rows_, number, std::greater<double>());
         break;
     case SortMode::NumericAscending:
-        std::stable_sort(order.begin(), order.end(),
-                         [&](int a, int b) { return numeric(a) < numeric(b); });
+        order = orderBy(fixedRows_, rows_, number, std::less<double>());
         break;
     case SortMode::TextAscending:
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return QString::compare(key(a), key(b), Qt::CaseSensitive) < 0;
-        });
+        order = orderBy(fixedRows_, rows_, view, textOrder(Qt::CaseSensitive, false));
         break;
     case SortMode::TextAscendingNoCase:
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return QString::compare(key(a), key(b), Qt::CaseInsensitive) < 0;
-        });
+        order = orderBy(fixedRows_, rows_, view, textOrder(Qt::CaseInsensitive, false));
         break;
     case SortMode::TextDescending:
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return QString::compare(key(a), key(b), Qt::CaseSensitive) > 0;
-        });
+        order = orderBy(fixedRows_, rows_, view, textOrder(Qt::CaseSensitive, true));
         break;
     }
-    std::vector<GridCell> sorted(cells_.begin(), cells_.begin() + index(fixedRows_, 0));
-    sorted.reserve(cells_.size());
-    for (int r : order)
-        for (int c = 0; c < cols_; ++c)
-            sorted.push_back(std::move(cells_[index(r, c)]));
-    cells_ = std::move(sorted);
+    moveRows(order);
+}
+
+void GridContent::moveRows(const std::vector<int>& order) {
+    // In place, following each cycle of the permutation: no second table of
+    // cells to allocate and fill. A row already in its place is not touched.
+    const int count = static_cast<int>(order.size());
+    std::vector<bool> placed(count, false);
+    std::vector<GridCell> held(cols_);
+    auto row = [&](int i) { return cells_.begin() + index(fixedRows_ + i, 0); };
+    for (int start = 0; start < count; ++start) {
+        if (placed[start] || order[start] == fixedRows_ + start) continue;
+        std::move(row(start), row(start + 1), held.begin());
+        int to = start;
+        for (int from = order[to] - fixedRows_; from != start; from = order[to] - fixedRows_) {
+            std::move(row(from), row(from + 1), row(to));
+            placed[to] = true;
+            to = from;
+        }
+        std::move(held.begin(), held.end(), row(to));
+        placed[to] = true;
+    }
 }
 
 QString GridContent::clipText(const CellRange& range) const {

@@ -84,7 +84,8 @@ class GridContent {
     void clear();
 
     // Reorders the rows below the fixed rows by one column; whole rows move,
-    // formatting included. Equal keys keep their order.
+    // formatting included. Equal keys keep their order. Numeric modes compare
+    // the number each text begins with (0 for a text without one).
     void sortRows(int col, SortMode mode);
 
     // The range as text: cells separated by tabs, rows by line breaks.
@@ -92,6 +93,8 @@ class GridContent {
 
   private:
     int index(int row, int col) const { return row * cols_ + col; }
+    // Puts row order[i] (a row below the fixed ones) at row fixedRows_ + i.
+    void moveRows(const std::vector<int>& order);
 
     int rows_ = 0, cols_ = 0;
     int fixedRows_ = 1, fixedCols_ = 1;

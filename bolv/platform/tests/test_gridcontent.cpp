@@ -1,5 +1,6 @@
 // The grid's content without any widget: sizes, sorting, merged headings, copy text.
 #include "gridcontent.h"
+#include "textformat.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,82 @@ TEST(GridContent, SortMovesWholeRowsAndKeepsEqualKeysInOrder) {
     g.sortRows(1, SortMode::NumericDescending);
     EXPECT_EQ(column(g, 0), QStringList({"2", "4", "1", "3"}));
     EXPECT_EQ(g.backColor(1, 1), QColor(Qt::green));
+}
+
+// The order of the rows below the fixed ones as the sort had it when every
+// comparison read the cells' texts: an insertion sort (stable by construction)
+// over the texts, parsed again at each comparison.
+std::vector<int> referenceOrder(const GridContent& g, int col, SortMode mode) {
+    auto text = [&](int r) -> const QString& { return g.text(r, col); };
+    auto before = [&](int a, int b) {
+        switch (mode) {
+        case SortMode::NumericDescending:
+            return leadingValue(text(a)) > leadingValue(text(b));
+        case SortMode::NumericAscending:
+            return leadingValue(text(a)) < leadingValue(text(b));
+        case SortMode::TextAscending:
+            return QString::compare(text(a), text(b), Qt::CaseSensitive) < 0;
+        case SortMode::TextAscendingNoCase:
+            return QString::compare(text(a), text(b), Qt::CaseInsensitive) < 0;
+        case SortMode::TextDescending:
+            return QString::compare(text(a), text(b), Qt::CaseSensitive) > 0;
+        }
+        return false;
+    };
+    std::vector<int> order;
+    for (int r = g.fixedRows(); r < g.rows(); ++r) {
+        auto at = order.end();
+        while (at != order.begin() && before(r, *(at - 1)))
+            --at;
+        order.insert(at, r);
+    }
+    return order;
+}
+
+TEST(GridContent, SortMatchesTheComparisonOfTheTextsInEveryMode) {
+    // Numbers as the windows write them (" 12"), the same value written in
+    // other ways, negatives, decimals, texts a number begins, texts without a
+    // number, empty and blank cells, letters that differ only in case, numbers
+    // beyond the range of a double.
+    QStringList mixed = {" 12",    "12",   " 3", "",    "-3",  "  -3",      "abc", " 12",
+                         "0",      "-0",   "+5", " 5",  "5.0", "5 su Bari", "\t7", "x12",
+                         "1.5",    "1.50", ".5", "-.5", "Abc", "ABC",       "b",   "\u00e8",
+                         "\u00c8", "e",    "E",  " ",   "  ",  "007",       "7",   "-12.5"};
+    const QString huge(400, QLatin1Char('9'));
+    mixed << huge << QLatin1Char('-') + huge;
+    QStringList generated; // a longer table, where the sort merges runs
+    unsigned seed = 7;
+    for (int i = 0; i < 600; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        generated << mixed[(seed >> 8) % mixed.size()];
+    }
+    const struct Caso {
+        const char* nome;
+        int fixedRows;
+        QStringList texts;
+    } casi[] = {
+        {"mixed", 1, mixed},
+        {"mixed, below three fixed rows", 3, mixed},
+        {"one value written in many ways", 1, {"5", " 5", "+5", "5.0", "  5abc", "05"}},
+        {"no numbers at all", 1, {"a", "B", "", "c", "A", "b"}},
+        {"generated with many ties", 1, generated},
+    };
+    const SortMode modes[] = {SortMode::NumericDescending, SortMode::NumericAscending,
+                              SortMode::TextAscending, SortMode::TextAscendingNoCase,
+                              SortMode::TextDescending};
+    for (const Caso& c : casi)
+        for (SortMode mode : modes) {
+            GridContent g = columnOf(c.texts);
+            g.setFixedRows(c.fixedRows);
+            const std::vector<int> expected = referenceOrder(g, 1, mode);
+            g.sortRows(1, mode);
+            std::vector<int> order; // where each row came from
+            for (int r = g.fixedRows(); r < g.rows(); ++r)
+                order.push_back(g.text(r, 0).toInt());
+            EXPECT_EQ(order, expected) << c.nome << ", mode " << static_cast<int>(mode);
+            for (int r = 0; r < c.fixedRows; ++r) // the fixed rows stay
+                EXPECT_EQ(g.text(r, 0), r == 0 ? QString() : QString::number(r)) << c.nome;
+        }
 }
 
 TEST(GridContent, MergesRunsOfEqualHeadingsInTheRowsSwitchedOn) {
