@@ -139,6 +139,20 @@ void GridModel::setBold(int row, int col, bool bold) {
     cellChanged(row, col);
 }
 
+void GridModel::fillRows(int firstRow, QStringList texts) {
+    const int cols = content_.cols();
+    if (firstRow < 0 || cols == 0 || texts.isEmpty()) return;
+    const int lastRow = firstRow + static_cast<int>((texts.size() - 1) / cols);
+    // In a batch of its own, a grid that grows is reset once with its new
+    // texts already in place.
+    beginBatch();
+    resize(std::max(content_.rows(), lastRow + 1), cols);
+    content_.fillRows(firstRow, std::move(texts));
+    cellChanged(firstRow, 0);
+    cellChanged(lastRow, cols - 1);
+    endBatch();
+}
+
 void GridModel::resize(int rows, int cols) {
     rows = std::max(rows, 0);
     cols = std::max(cols, 0);
@@ -225,6 +239,10 @@ void Grid::setFixedCols(int n) {
 
 void Grid::setTextMatrix(int row, int col, const QString& text) {
     model_->setText(row, col, text);
+}
+
+void Grid::fillRows(int firstRow, QStringList texts) {
+    model_->fillRows(firstRow, std::move(texts));
 }
 
 int Grid::row() const {

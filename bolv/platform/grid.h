@@ -4,7 +4,8 @@
 // and bold, merged headings, sort on one column).
 //
 // Filling tens of thousands of cells one by one must not emit a signal per
-// cell: hold a Grid::Batch while filling and the view is told once at its end.
+// cell: hold a Grid::Batch while filling and the view is told once at its end,
+// or hand all the texts of the rows over at once with fillRows.
 #pragma once
 
 #include "gridcontent.h"
@@ -34,6 +35,9 @@ class GridModel : public QAbstractTableModel {
     void setForeColor(int row, int col, const QColor& c);
     void setBackColor(int row, int col, const QColor& c);
     void setBold(int row, int col, bool bold);
+    // GridContent::fillRows, told to the views at once: a reset when the rows
+    // grow, otherwise one change of the rows filled (inside a batch, at its end).
+    void fillRows(int firstRow, QStringList texts);
     void resize(int rows, int cols);
     void setFixed(int fixedRows, int fixedCols);
     void replace(const GridContent& content); // whole content at once
@@ -99,6 +103,14 @@ class Grid : public QTableView {
 
     QString textMatrix(int row, int col) const { return content().text(row, col); }
     void setTextMatrix(int row, int col, const QString& text);
+    // Whole rows at once: texts holds cols() cells a row, row by row, from
+    // column 0 of firstRow on (the last row may be short); the grid grows to
+    // hold them, never shrinks. The view is told once, at the end of the call
+    // or of the Batch it is in. A table of another length:
+    //     Grid::Batch batch(grid);
+    //     grid.setRows(1);                    // the heading row
+    //     grid.fillRows(1, std::move(texts)); // the rows below it
+    void fillRows(int firstRow, QStringList texts);
 
     // Current cell and the opposite corner of the selected rectangle.
     int row() const;

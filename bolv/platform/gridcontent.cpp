@@ -51,6 +51,15 @@ void GridContent::setFixedCols(int n) {
     fixedCols_ = std::clamp(n, 0, cols_);
 }
 
+void GridContent::fillRows(int firstRow, QStringList texts) {
+    if (firstRow < 0 || cols_ == 0 || texts.isEmpty()) return;
+    const qsizetype rows = firstRow + (texts.size() + cols_ - 1) / cols_;
+    if (rows > rows_) setRows(static_cast<int>(rows));
+    GridCell* cell = &cells_[index(firstRow, 0)];
+    for (QString& text : texts)
+        (cell++)->text = std::move(text);
+}
+
 void GridContent::clear() {
     std::fill(cells_.begin(), cells_.end(), GridCell{});
 }

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace platform {
@@ -62,6 +63,11 @@ class GridContent {
     void setForeColor(int row, int col, const QColor& c) { cell(row, col).fore = c; }
     void setBackColor(int row, int col, const QColor& c) { cell(row, col).back = c; }
     void setBold(int row, int col, bool b) { cell(row, col).bold = b; }
+    // Sets the texts of whole rows at once: texts holds cols() cells a row, row
+    // by row, from column 0 of firstRow on (the last row may be short). The
+    // rows grow to hold them, never shrink; formatting and the cells not
+    // named stay.
+    void fillRows(int firstRow, QStringList texts);
 
     // Width of column col in twips; -1 means the grid's default width.
     int colWidth(int col) const { return colWidths_[col]; }

@@ -1,10 +1,12 @@
-// The grid widget: its model, batch filling, current cell and selection,
-// widths in twips, merged headings and sorting through the widget.
+// The grid widget: its model, batch filling, filling whole rows, current cell
+// and selection, widths in twips, merged headings and sorting through the widget.
 #include "grid.h"
 
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
+#include <optional>
 
 using namespace platform;
 
@@ -13,6 +15,8 @@ class TestGrid : public QObject {
   private slots:
     void modelPassesTheTester();
     void fillingInABatchTellsTheViewOnce();
+    void fillRowsTellsTheViewOnce_data();
+    void fillRowsTellsTheViewOnce();
     void changesOutsideABatchAreToldOnceFromTheEventLoop();
     void fixedCellsAreNotSelectable();
     void currentCellAndSelectionCorners();
@@ -64,6 +68,60 @@ void TestGrid::fillingInABatchTellsTheViewOnce() {
     QCOMPARE(changed.count(), 0); // the reset told everything
     QCOMPARE(grid.textMatrix(4000, 11), QStringLiteral("44000"));
     QCOMPARE(grid.model()->data(grid.model()->index(4000, 11)).toString(), QStringLiteral("44000"));
+}
+
+void TestGrid::fillRowsTellsTheViewOnce_data() {
+    QTest::addColumn<int>("rowsBefore");
+    QTest::addColumn<int>("firstRow");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("inBatch");
+    QTest::addColumn<int>("resets");
+    QTest::addColumn<int>("changes");
+    QTest::addColumn<int>("rowsAfter");
+    QTest::newRow("growing") << 1 << 1 << 3000 << false << 1 << 0 << 1001;
+    QTest::newRow("growing, in a batch") << 1 << 1 << 3000 << true << 1 << 0 << 1001;
+    QTest::newRow("within the rows") << 20 << 5 << 8 << false << 0 << 1 << 20;
+    QTest::newRow("within the rows, in a batch") << 20 << 5 << 8 << true << 0 << 1 << 20;
+    QTest::newRow("nothing to fill") << 20 << 5 << 0 << false << 0 << 0 << 20;
+}
+
+void TestGrid::fillRowsTellsTheViewOnce() {
+    QFETCH(int, rowsBefore);
+    QFETCH(int, firstRow);
+    QFETCH(int, count);
+    QFETCH(bool, inBatch);
+    QFETCH(int, resets);
+    QFETCH(int, changes);
+    QFETCH(int, rowsAfter);
+    Grid grid;
+    QAbstractItemModelTester tester(grid.gridModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    grid.setCols(3);
+    grid.setRows(rowsBefore);
+    QSignalSpy changed(grid.gridModel(), &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(grid.gridModel(), &QAbstractItemModel::modelReset);
+    QStringList texts;
+    for (int i = 0; i < count; ++i)
+        texts << QString::number(i);
+    {
+        std::optional<Grid::Batch> batch;
+        if (inBatch) batch.emplace(grid);
+        grid.fillRows(firstRow, texts);
+        if (inBatch) QCOMPARE(changed.count() + reset.count(), 0);
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(reset.count(), resets);
+    QCOMPARE(changed.count(), changes);
+    QCOMPARE(grid.rows(), rowsAfter);
+    QCOMPARE(grid.verticalHeader()->count(), rowsAfter); // the view has every row
+    const int lastRow = firstRow + (count - 1) / 3;
+    if (changes == 1) {
+        QCOMPARE(changed.at(0).at(0).toModelIndex().row(), firstRow);
+        QCOMPARE(changed.at(0).at(1).toModelIndex().row(), lastRow);
+    }
+    if (count > 0)
+        QCOMPARE(grid.model()->data(grid.model()->index(lastRow, (count - 1) % 3)).toString(),
+                 QString::number(count - 1));
 }
 
 void TestGrid::changesOutsideABatchAreToldOnceFromTheEventLoop() {

@@ -1,4 +1,5 @@
-// The grid's content without any widget: sizes, sorting, merged headings, copy text.
+// The grid's content without any widget: sizes, filling rows, sorting, merged
+// headings, copy text.
 #include "gridcontent.h"
 #include "textformat.h"
 
@@ -149,6 +150,41 @@ TEST(GridContent, SortMatchesTheComparisonOfTheTextsInEveryMode) {
             for (int r = 0; r < c.fixedRows; ++r) // the fixed rows stay
                 EXPECT_EQ(g.text(r, 0), r == 0 ? QString() : QString::number(r)) << c.nome;
         }
+}
+
+TEST(GridContent, FillRowsSetsWholeRowsFromOneList) {
+    const struct Caso {
+        const char* nome;
+        int rows, firstRow, count;
+        int expectedRows;
+    } casi[] = {
+        {"within the rows", 6, 1, 6, 6},   {"a short last row", 6, 2, 5, 6},
+        {"growing the grid", 2, 1, 10, 5}, {"past the last row", 2, 4, 3, 5},
+        {"nothing to fill", 3, 1, 0, 3},   {"a row before the first", 3, -1, 3, 3},
+    };
+    for (const Caso& c : casi) {
+        GridContent g(c.rows, 3);
+        for (int r = 0; r < c.rows; ++r)
+            for (int col = 0; col < 3; ++col) {
+                g.setText(r, col, QStringLiteral("old"));
+                g.setBold(r, col, true);
+            }
+        QStringList texts;
+        for (int i = 0; i < c.count; ++i)
+            texts << QString::number(i);
+        g.fillRows(c.firstRow, texts);
+        ASSERT_EQ(g.rows(), c.expectedRows) << c.nome;
+        const bool filling = c.firstRow >= 0;
+        for (int r = 0; r < g.rows(); ++r)
+            for (int col = 0; col < 3; ++col) {
+                const int i = (r - c.firstRow) * 3 + col;
+                const QString before = r < c.rows ? QStringLiteral("old") : QString();
+                EXPECT_EQ(g.text(r, col),
+                          filling && i >= 0 && i < c.count ? QString::number(i) : before)
+                    << c.nome << " at " << r << "," << col;
+                EXPECT_EQ(g.bold(r, col), r < c.rows) << c.nome; // formatting stays
+            }
+    }
 }
 
 TEST(GridContent, MergesRunsOfEqualHeadingsInTheRowsSwitchedOn) {
