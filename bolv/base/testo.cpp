@@ -1,7 +1,9 @@
 #include "testo.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace bolv {
@@ -49,7 +51,17 @@ double Val(const std::string& testo) {
     // from_chars ignores the C locale, which the Qt program sets from the user's.
     const char* primo = testo.data() + inizio + (testo[inizio] == '+' ? 1 : 0);
     double valore = 0;
-    std::from_chars(primo, testo.data() + i, valore);
+    const auto [fine, errore] = std::from_chars(primo, testo.data() + i, valore);
+    if (errore == std::errc::result_out_of_range) {
+        // from_chars leaves valore at 0 then. Beyond the largest double a number
+        // must still compare as the huge number it is; below the smallest one
+        // it is as good as 0.
+        const char* significativa =
+            std::find_if(primo, fine, [](char c) { return c >= '1' && c <= '9'; });
+        const bool grande = significativa < std::find(primo, fine, '.');
+        const double modulo = grande ? HUGE_VAL : 0.0;
+        return testo[inizio] == '-' ? -modulo : modulo;
+    }
     return valore;
 }
 

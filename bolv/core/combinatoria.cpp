@@ -36,8 +36,8 @@ double ciclicita(int n, int k) {
     return p == 0 ? 0 : 1 / p;
 }
 
-int contaseparatori(const std::string& testo, const std::string& separatori) {
-    int conta = 0;
+size_t contaseparatori(const std::string& testo, const std::string& separatori) {
+    size_t conta = 0;
     for (char c : separatori)
         conta += InCount(testo, c);
     return conta;

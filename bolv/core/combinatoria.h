@@ -1,6 +1,7 @@
 // Binomial coefficients, win probabilities and typed number lists.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,12 +10,16 @@ namespace bolv {
 
 // C(n, k) exactly in 64 bits; fuori32bit() tells a caller that needs a 32-bit value.
 int64_t numcombinazioni(int n, int k);
-inline bool fuori32bit(int64_t v) { return v > INT32_MAX; }
+inline bool fuori32bit(int64_t v) {
+    return v > INT32_MAX;
+}
 double probabilita(int n, int k);
 double ciclicita(int n, int k);
 
-int contaseparatori(const std::string& testo, const std::string& separatori);
+// How many characters of testo are separators: always the fields of
+// dividistringa less one.
+size_t contaseparatori(const std::string& testo, const std::string& separatori);
 // Fields of testo split at any separator character; campi[0] is field 1.
 std::vector<std::string> dividistringa(const std::string& testo, const std::string& separatori);
 
-}  // namespace bolv
+} // namespace bolv

@@ -4,8 +4,8 @@
 
 namespace bolv {
 
-int16_t InCount(const std::string& testo, char carattere) {
-    return static_cast<int16_t>(std::count(testo.begin(), testo.end(), carattere));
+size_t InCount(const std::string& testo, char carattere) {
+    return static_cast<size_t>(std::count(testo.begin(), testo.end(), carattere));
 }
 
 void AddInt(int16_t* inizio, int16_t valore, int32_t conta) {

@@ -58,7 +58,7 @@ TEST(Combinatoria, ProbabilityOfAtLeastKOfNInOneWheel) {
 TEST(NumberLists, CountAndSplitAtSeparators) {
     struct Caso {
         const char* testo;
-        int separatori;
+        size_t separatori;
         std::vector<std::string> campi;
     };
     const Caso casi[] = {
@@ -73,16 +73,23 @@ TEST(NumberLists, CountAndSplitAtSeparators) {
     for (const auto& c : casi) {
         EXPECT_EQ(contaseparatori(c.testo, "."), c.separatori) << c.testo;
         EXPECT_EQ(dividistringa(c.testo, "."), c.campi) << c.testo;
-        EXPECT_EQ(dividistringa(c.testo, ".").size(), static_cast<size_t>(c.separatori) + 1);
+        EXPECT_EQ(dividistringa(c.testo, ".").size(), c.separatori + 1);
     }
+    // The count is as wide as the fields are many: 40,000 separators are not
+    // the -25,536 of a 16-bit count.
+    const std::string lunga(40000, '.');
+    EXPECT_EQ(contaseparatori(lunga, "."), 40000u);
+    EXPECT_EQ(contaseparatori(lunga + lunga, ".-"), 80000u);
+    EXPECT_EQ(dividistringa(lunga, ".").size(), contaseparatori(lunga, ".") + 1);
+    EXPECT_EQ(InCount(lunga, '.'), 40000u);
     // Every character of the separator set counts and splits.
-    EXPECT_EQ(contaseparatori("1.2-3.4", ".-"), 3);
+    EXPECT_EQ(contaseparatori("1.2-3.4", ".-"), 3u);
     EXPECT_EQ(dividistringa("1.2-3", ".-"), (std::vector<std::string>{"1", "2", "3"}));
 }
 
 TEST(Numerica, SmallRoutines) {
-    EXPECT_EQ(InCount("1.2.3", '.'), 2);
-    EXPECT_EQ(InCount("", '.'), 0);
+    EXPECT_EQ(InCount("1.2.3", '.'), 2u);
+    EXPECT_EQ(InCount("", '.'), 0u);
     EXPECT_EQ(MinInt(5, 3), 3);
     EXPECT_EQ(MaxInt(-5, 3), 3);
     std::vector<int16_t> tabella = {0, 1, -2, 7, 9};
@@ -107,6 +114,26 @@ TEST(Testo, NumericValueOfAText) {
     };
     for (const auto& c : casi)
         EXPECT_DOUBLE_EQ(Val(c.testo), c.atteso) << c.testo;
+}
+
+// A number typed too long for a double is still far out of any range a caller
+// checks, never 0; one too small for a double is 0.
+TEST(Testo, NumbersBeyondADoubleKeepTheirSize) {
+    const std::string cifre(310, '9');
+    const std::string zeri(400, '0');
+    struct Caso {
+        std::string testo;
+        double atteso;
+    };
+    const Caso casi[] = {
+        {cifre, HUGE_VAL},      {"  -" + cifre + "x", -HUGE_VAL}, {"+1" + zeri + ".5", HUGE_VAL},
+        {"0." + zeri + "1", 0}, {"-0." + zeri + "7", 0},          {zeri + "12", 12},
+        {zeri + "." + zeri, 0},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(Val(c.testo), c.atteso) << c.testo.substr(0, 20);
+    const double punto = Val(cifre); // an insertion point typed as 310 digits
+    EXPECT_FALSE(punto >= 0 && punto <= 7999);
 }
 
 TEST(Testo, DatePatterns) {
