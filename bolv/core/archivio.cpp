@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace bolv {
@@ -39,22 +43,30 @@ Data dataimmagine(const std::vector<uint8_t>& img, int d) {
                         byte(img, d, 0, 4));
 }
 
-std::optional<std::string> verificadata(const std::vector<uint8_t>& img, int d) {
-    const int giorno = byte(img, d, 0, 1), mese = byte(img, d, 0, 2);
-    const int anno = byte(img, d, 0, 4) * 100 + byte(img, d, 0, 3);
+// The checks below read an archive through valore(d, r, p): the bytes of a file
+// or the 16-bit draws in memory before they are narrowed to bytes, so a value
+// that the file cannot hold is refused rather than written as its low 8 bits.
+template <typename Valore> std::optional<std::string> verificadata(const Valore& valore, int d) {
+    const int giorno = valore(d, 0, 1), mese = valore(d, 0, 2);
+    const int anno100 = valore(d, 0, 3), secolo = valore(d, 0, 4);
+    const int anno = secolo * 100 + anno100;
+    const bool inbyte = std::min({giorno, mese, anno100, secolo}) >= 0 &&
+                        std::max({giorno, mese, anno100, secolo}) <= 255;
     // normalizzata moves an impossible day or month elsewhere: a real date is
     // one it leaves as it is.
-    const Data data = Data::normalizzata(anno, mese, giorno);
-    if (anno >= 1870 && data == Data{anno, mese, giorno}) return std::nullopt;
+    if (inbyte && anno >= 1870 &&
+        Data::normalizzata(anno, mese, giorno) == Data{anno, mese, giorno})
+        return std::nullopt;
     return formato("l'estrazione n. %d ha una data impossibile (%02d.%02d.%d).", d, giorno, mese,
                    anno);
 }
 
-std::optional<std::string> verificaruota(const std::vector<uint8_t>& img, int d, int w) {
+template <typename Valore>
+std::optional<std::string> verificaruota(const Valore& valore, int d, int w) {
     uint64_t visti[2] = {0, 0}; // one bit per number 1..90
     for (int p = 1; p <= 5; ++p) {
-        const int n = byte(img, d, w, p);
-        if (n > 90)
+        const int n = valore(d, w, p);
+        if (n < 0 || n > 90)
             return formato("l'estrazione n. %d contiene sulla ruota di %s il numero %d, fuori "
                            "dall'intervallo da 1 a 90.",
                            d, NOMIRUOTE[w - 1], n);
@@ -68,11 +80,37 @@ std::optional<std::string> verificaruota(const std::vector<uint8_t>& img, int d,
     return std::nullopt;
 }
 
-bool slotvuoto(const std::vector<uint8_t>& img, int d) {
+template <typename Valore> bool slotvuoto(const Valore& valore, int d) {
     for (int r = 0; r < NUMRIGHE; ++r)
         for (int p = 1; p < NUMPOSIZIONI; ++p)
-            if (byte(img, d, r, p) != 0) return false;
+            if (valore(d, r, p) != 0) return false;
     return true;
+}
+
+// Draws up to the first empty slot (a day of 0).
+template <typename Valore> int estrazionifino(const Valore& valore) {
+    int d = 1;
+    while (d <= NUMSLOT && valore(d, 0, 1) != 0)
+        ++d;
+    return d - 1;
+}
+
+template <typename Valore> std::optional<std::string> verifica(const Valore& valore) {
+    const int estrazioni = estrazionifino(valore);
+    if (estrazioni > MASSIMOESTRAZIONI)
+        return std::string(
+            "il file contiene 8000 estrazioni, mentre Bolv ne può gestire al massimo 7999.");
+    for (int d = 1; d <= estrazioni; ++d) {
+        if (auto motivo = verificadata(valore, d)) return motivo;
+        for (int w = 1; w <= 10; ++w)
+            if (auto motivo = verificaruota(valore, d, w)) return motivo;
+    }
+    for (int d = estrazioni + 1; d <= NUMSLOT; ++d)
+        if (!slotvuoto(valore, d))
+            return formato("dopo la fine delle estrazioni (n. %d) la posizione n. %d contiene dati "
+                           "che non appartengono a nessuna estrazione.",
+                           estrazioni, d);
+    return std::nullopt;
 }
 
 // The first slot of the draws held that satisfies condizione, or 0.
@@ -135,10 +173,7 @@ void copiaslot(Stato& s, const std::vector<uint8_t>& img, const std::vector<int>
 
 // Draws in the byte image (verified: the first empty slot ends them).
 int estrazioniimmagine(const std::vector<uint8_t>& img) {
-    int d = 1;
-    while (d <= NUMSLOT && byte(img, d, 0, 1) != 0)
-        ++d;
-    return d - 1;
+    return estrazionifino([&](int d, int r, int p) { return byte(img, d, r, p); });
 }
 
 void trovaslotnotevoli(Stato& s, int estrazioni) {
@@ -154,29 +189,18 @@ void trovaslotnotevoli(Stato& s, int estrazioni) {
 std::optional<std::string> verificaarchivio(const std::vector<uint8_t>& img) {
     if (img.size() != static_cast<size_t>(DIMARCHIVIO))
         return formato("il file è di %zu byte invece di 528000.", img.size());
-    const int estrazioni = estrazioniimmagine(img);
-    if (estrazioni > MASSIMOESTRAZIONI)
-        return std::string(
-            "il file contiene 8000 estrazioni, mentre Bolv ne può gestire al massimo 7999.");
-    for (int d = 1; d <= estrazioni; ++d) {
-        if (auto motivo = verificadata(img, d)) return motivo;
-        for (int w = 1; w <= 10; ++w)
-            if (auto motivo = verificaruota(img, d, w)) return motivo;
-    }
-    for (int d = estrazioni + 1; d <= NUMSLOT; ++d)
-        if (!slotvuoto(img, d))
-            return formato("dopo la fine delle estrazioni (n. %d) la posizione n. %d contiene dati "
-                           "che non appartengono a nessuna estrazione.",
-                           estrazioni, d);
-    return std::nullopt;
+    return verifica([&](int d, int r, int p) { return byte(img, d, r, p); });
 }
 
 bool leggiarchivio(Stato& s) {
     Interfaccia& ui = s.interfaccia();
     if (s.avvioincorso) ui.etichettaavvio("Apertura archivio...");
-    auto dati = leggifile(s.percorso(NOMEARCHIVIO));
+    std::uintmax_t dimensione = DIMARCHIVIO;
+    auto dati = leggifile(s.percorso(NOMEARCHIVIO), DIMARCHIVIO, &dimensione);
     std::optional<std::string> motivo;
-    if (!dati)
+    if (!dati && dimensione != DIMARCHIVIO)
+        motivo = formato("il file è di %ju byte invece di 528000.", dimensione);
+    else if (!dati)
         motivo = "il file non si può leggere.";
     else
         motivo = verificaarchivio(*dati);
@@ -224,12 +248,14 @@ bool scriviarchivio(Stato& s) {
                   "archivio.dat non è stato modificato.");
         return false;
     }
-    auto img = immaginearchivio(s);
-    if (auto motivo = verificaarchivio(img)) {
+    // The new-triple counts (row 0, position 5) keep their low 8 bits by design;
+    // every other value is checked as it stands in memory.
+    if (auto motivo = verifica([&](int d, int r, int p) { return int{s.estr(d, r, p)}; })) {
         ui.avviso("L'archivio non è stato salvato: " + *motivo +
                   "\nIl file archivio.dat non è stato modificato.");
         return false;
     }
+    auto img = immaginearchivio(s);
     ui.mostramessaggio("Scrittura archivio...");
     const bool scritto = scrivifilesicuro(s.percorso(NOMEARCHIVIO), img);
     ui.progresso(100);
@@ -243,38 +269,124 @@ bool scriviarchivio(Stato& s) {
     return true;
 }
 
-bool scrivifilesicuro(const std::string& path, const std::vector<uint8_t>& dati) {
-    const std::string temporaneo = path + ".tmp";
-    std::FILE* f = std::fopen(temporaneo.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(dati.data(), 1, dati.size(), f) == dati.size();
-    // The data must be on disk before the rename makes it the file.
-    ok = std::fflush(f) == 0 && ok;
-    ok = ::fsync(::fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file a path stands for: the path itself, or the end of its chain of
+// symbolic links (a relative link is taken from the link's own folder). Empty
+// when the chain does not end within the kernel's own limit of 40 links.
+fs::path filereale(fs::path p) {
     std::error_code errore;
-    if (ok) std::filesystem::rename(temporaneo, path, errore);
-    if (!ok || errore) {
-        std::filesystem::remove(temporaneo, errore);
-        return false;
+    for (int salti = 0; fs::is_symlink(p, errore); ++salti) {
+        if (salti == 40) return {};
+        const fs::path dove = fs::read_symlink(p, errore);
+        if (errore) return {};
+        p = dove.is_absolute() ? dove : p.parent_path() / dove;
+    }
+    return p;
+}
+
+// Moves quanti bytes with read or write, which may move fewer at a time or be
+// interrupted by a signal; false on an error or an early end of file.
+template <typename Byte, typename Operazione>
+bool trasferisci(Operazione operazione, int fd, Byte* dati, size_t quanti) {
+    while (quanti > 0) {
+        const ssize_t fatti = operazione(fd, dati, quanti);
+        if (fatti < 0 && errno == EINTR) continue;
+        if (fatti <= 0) return false;
+        dati += fatti;
+        quanti -= static_cast<size_t>(fatti);
     }
     return true;
 }
 
-std::optional<std::vector<uint8_t>> leggifile(const std::string& path) {
-    std::error_code errore;
-    if (!std::filesystem::is_regular_file(path, errore)) return std::nullopt;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return std::nullopt;
-    std::vector<uint8_t> dati;
-    uint8_t blocco[65536];
-    size_t letti;
-    while ((letti = std::fread(blocco, 1, sizeof blocco, f)) > 0)
-        dati.insert(dati.end(), blocco, blocco + letti);
-    const bool ok = !std::ferror(f);
-    std::fclose(f);
-    if (!ok) return std::nullopt;
+bool scrivitutto(int fd, const uint8_t* dati, size_t quanti) {
+    return trasferisci(::write, fd, dati, quanti);
+}
+
+bool leggitutto(int fd, uint8_t* dati, size_t quanti) {
+    return trasferisci(::read, fd, dati, quanti);
+}
+
+// The permissions a replaced file keeps, or those a new file would get.
+mode_t permessi(const fs::path& destinazione) {
+    struct stat vecchio;
+    if (::stat(destinazione.c_str(), &vecchio) == 0 && S_ISREG(vecchio.st_mode))
+        return vecchio.st_mode & 07777;
+    const mode_t maschera = ::umask(0);
+    ::umask(maschera);
+    return 0666 & ~maschera;
+}
+
+// Opens a regular file for reading: a FIFO or a device would block or never end,
+// so the file is opened without waiting and refused when it is not a regular one.
+int apriregolare(const std::string& path, struct stat& info) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::optional<std::vector<uint8_t>> leggiaperto(int fd, size_t dimensione) {
+    std::vector<uint8_t> dati(dimensione);
+    const bool letto = leggitutto(fd, dati.data(), dimensione);
+    ::close(fd);
+    if (!letto) return std::nullopt;
     return dati;
+}
+
+} // namespace
+
+bool scrivifilesicuro(const std::string& path, const std::vector<uint8_t>& dati) {
+    const fs::path destinazione = filereale(path);
+    if (destinazione.empty()) return false;
+    const fs::path cartella =
+        destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
+    // mkostemp creates the file with O_EXCL: it never opens an existing file or
+    // follows a link, and a leftover of an earlier run cannot be in the way.
+    std::string temporaneo = (cartella / (destinazione.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkostemp(temporaneo.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    // The data must be on disk before the rename makes it the file.
+    bool ok = ::fchmod(fd, permessi(destinazione)) == 0 &&
+              scrivitutto(fd, dati.data(), dati.size()) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || ::rename(temporaneo.c_str(), destinazione.c_str()) != 0) {
+        ::unlink(temporaneo.c_str());
+        return false;
+    }
+    // The rename itself is on disk only once the folder is. The new file is in
+    // place whatever the sync answers, so its answer changes nothing here.
+    const int fdcartella = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fdcartella >= 0) {
+        ::fsync(fdcartella);
+        ::close(fdcartella);
+    }
+    return true;
+}
+
+std::optional<std::vector<uint8_t>> leggifile(const std::string& path, size_t dimensione,
+                                              std::uintmax_t* trovata) {
+    struct stat info;
+    const int fd = apriregolare(path, info);
+    if (fd < 0) return std::nullopt;
+    if (trovata) *trovata = static_cast<std::uintmax_t>(info.st_size);
+    if (static_cast<std::uintmax_t>(info.st_size) != dimensione) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return leggiaperto(fd, dimensione);
+}
+
+std::optional<std::vector<uint8_t>> leggifile(const std::string& path) {
+    struct stat info;
+    const int fd = apriregolare(path, info);
+    if (fd < 0) return std::nullopt;
+    return leggiaperto(fd, static_cast<size_t>(info.st_size));
 }
 
 int contaestrazioni(const Stato& s) {

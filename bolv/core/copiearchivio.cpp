@@ -50,7 +50,7 @@ std::optional<std::string> copiabackup(const Stato& s, const std::string& destin
     if (stessofile(destinazione, archivio))
         return "Il file scelto è l'archivio corrente di Bolv: scegliere un altro file per il "
                "backup.";
-    const auto dati = leggifile(archivio);
+    const auto dati = leggifile(archivio, DIMARCHIVIO);
     if (!dati) return "Impossibile leggere l'archivio corrente: il backup non è stato creato.";
     if (!scrivifilesicuro(destinazione, *dati))
         return "Impossibile scrivere il file di backup scelto: il backup non è stato creato.";
@@ -61,12 +61,14 @@ std::optional<std::string> ripristinadabackup(const Stato& s, const std::string&
     const std::string archivio = s.percorso(NOMEARCHIVIO);
     if (stessofile(sorgente, archivio))
         return "Il file scelto è l'archivio corrente di Bolv: non c'è nulla da ripristinare.";
-    const auto dati = leggifile(sorgente);
-    if (!dati) return std::string("Impossibile leggere il file scelto. ") + INTATTO;
-    if (dati->size() != static_cast<size_t>(DIMARCHIVIO))
+    // The size is looked at before anything is read: a huge file is refused at once.
+    std::uintmax_t dimensione = DIMARCHIVIO;
+    const auto dati = leggifile(sorgente, DIMARCHIVIO, &dimensione);
+    if (!dati && dimensione != DIMARCHIVIO)
         return std::string("Il file scelto non è un archivio di Bolv: la sua dimensione non è "
                            "di 528.000 byte. ") +
                INTATTO;
+    if (!dati) return std::string("Impossibile leggere il file scelto. ") + INTATTO;
     if (const auto motivo = verificaarchivio(*dati))
         return "Il file scelto non è un archivio di Bolv valido: " + *motivo + "\n" + INTATTO;
     if (!scrivifilesicuro(archivio, *dati))

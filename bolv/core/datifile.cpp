@@ -11,9 +11,7 @@ namespace bolv {
 namespace {
 
 std::optional<std::vector<uint8_t>> leggiesatto(const Stato& s, const char* nome, int dimensione) {
-    auto dati = leggifile(s.percorso(nome));
-    if (!dati || dati->size() != static_cast<size_t>(dimensione)) return std::nullopt;
-    return dati;
+    return leggifile(s.percorso(nome), static_cast<size_t>(dimensione));
 }
 
 int16_t valore16(const std::vector<uint8_t>& dati, size_t i) {

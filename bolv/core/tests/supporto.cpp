@@ -7,6 +7,9 @@
 #include <numeric>
 #include <random>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -36,6 +39,39 @@ std::vector<uint8_t> leggi(const fs::path& p) {
 void scrivi(const fs::path& p, const std::vector<uint8_t>& dati) {
     std::ofstream f(p, std::ios::binary | std::ios::trunc);
     f.write(reinterpret_cast<const char*>(dati.data()), static_cast<std::streamsize>(dati.size()));
+}
+
+std::vector<std::string> nomi(const fs::path& cartella) {
+    std::vector<std::string> elenco;
+    for (const auto& voce : fs::directory_iterator(cartella))
+        elenco.push_back(voce.path().filename().string());
+    std::sort(elenco.begin(), elenco.end());
+    return elenco;
+}
+
+long long byteletti() {
+    std::ifstream io("/proc/self/io");
+    std::string chiave;
+    long long valore;
+    while (io >> chiave >> valore)
+        if (chiave == "rchar:") return valore;
+    return -1;
+}
+
+Discopieno::Discopieno(long long limite) : gestore(std::signal(SIGXFSZ, SIG_IGN)) {
+    rlimit r;
+    ::getrlimit(RLIMIT_FSIZE, &r);
+    precedente = static_cast<long long>(r.rlim_cur);
+    r.rlim_cur = static_cast<rlim_t>(limite);
+    ::setrlimit(RLIMIT_FSIZE, &r);
+}
+
+Discopieno::~Discopieno() {
+    rlimit r;
+    ::getrlimit(RLIMIT_FSIZE, &r);
+    r.rlim_cur = static_cast<rlim_t>(precedente);
+    ::setrlimit(RLIMIT_FSIZE, &r);
+    std::signal(SIGXFSZ, gestore);
 }
 
 Cartella::Cartella() {

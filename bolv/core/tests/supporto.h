@@ -23,6 +23,28 @@ std::vector<uint8_t> immagine(const std::vector<Estrazione>& estrazioni);
 std::vector<uint8_t> leggi(const std::filesystem::path& p);
 void scrivi(const std::filesystem::path& p, const std::vector<uint8_t>& dati);
 
+// The names in a folder, sorted: what a write left behind beside its target.
+std::vector<std::string> nomi(const std::filesystem::path& cartella);
+
+// Bytes this process has read from files so far (Linux's /proc/self/io), or -1
+// when the system does not say.
+long long byteletti();
+
+// While it lives, no file of this process can grow past limite bytes: a write
+// beyond it fails as on a full disk (even for root), without the signal that
+// would otherwise end the process.
+class Discopieno {
+  public:
+    explicit Discopieno(long long limite);
+    ~Discopieno();
+    Discopieno(const Discopieno&) = delete;
+    Discopieno& operator=(const Discopieno&) = delete;
+
+  private:
+    long long precedente;
+    void (*gestore)(int);
+};
+
 // A program folder of its own under the system's temporary folder, removed at
 // the end of the test.
 class Cartella {

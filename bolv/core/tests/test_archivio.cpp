@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 namespace bolv {
 namespace {
@@ -123,7 +124,7 @@ TEST_F(Archivio, ByteRoundTrip) {
     ASSERT_TRUE(leggiarchivio(s));
     ASSERT_TRUE(scriviarchivio(s));
     EXPECT_EQ(prove::leggi(file()), img);
-    EXPECT_FALSE(std::filesystem::exists(cartella / "archivio.dat.tmp"));
+    EXPECT_EQ(prove::nomi(cartella / ""), std::vector<std::string>{"archivio.dat"});
     EXPECT_EQ(ui.avvisi(), 0);
 }
 
@@ -217,7 +218,7 @@ TEST_F(Archivio, RefusedReadsLeaveMemoryAndFileAlone) {
         if (c.contenuto) {
             EXPECT_EQ(prove::leggi(file()), *c.contenuto) << c.nome;
         }
-        EXPECT_FALSE(std::filesystem::exists(cartella / "archivio.dat.tmp")) << c.nome;
+        EXPECT_LE(prove::nomi(cartella / "").size(), 1u) << c.nome;
     }
 }
 
@@ -237,30 +238,53 @@ TEST_F(Archivio, RefusedWritesLeaveTheFileByteIdentical) {
     struct Caso {
         const char* nome;
         int modo;
-        bool cartellabloccata;
-        bool numerosbagliato;
+        bool discopieno;
+        int numero; // put as the first Bari number of draw 1 in memory
     };
+    // Bari of draw 1 holds 2, 19, 36, 53, 70: the low 8 bits of 346 and -166
+    // (90) and of 300 (44) would pass as numbers of their own.
     const Caso casi[] = {
-        {"solo sabato", 1, false, false},
-        {"solo mercoledi", 2, false, false},
-        {"scrittura fallita", 0, true, false},
-        {"numero 91 in memoria", 0, false, true},
+        {"solo sabato", 1, false, 33},
+        {"solo mercoledi", 2, false, 33},
+        {"disco pieno", 0, true, 33},
+        {"numero 91 in memoria", 0, false, 91},
+        {"numero 346 in memoria", 0, false, 346},
+        {"numero 300 in memoria", 0, false, 300},
+        {"numero -166 in memoria", 0, false, -166},
     };
     for (const auto& c : casi) {
         s.modoestrazioni = c.modo;
         ASSERT_TRUE(leggiarchivio(s)) << c.nome;
-        s.estr(1, 1, 1) = c.numerosbagliato ? 91 : 33;
-        const auto blocco = cartella / "archivio.dat.tmp";
-        if (c.cartellabloccata) {
-            std::filesystem::create_directory(blocco);
-            prove::scrivi(blocco / "x", {1});
-        }
+        s.estr(1, 1, 1) = static_cast<int16_t>(c.numero);
         ui.chiamate.clear();
-        EXPECT_FALSE(scriviarchivio(s)) << c.nome;
+        {
+            std::optional<prove::Discopieno> pieno;
+            if (c.discopieno) pieno.emplace(1000);
+            EXPECT_FALSE(scriviarchivio(s)) << c.nome;
+        }
         EXPECT_EQ(ui.avvisi(), 1) << c.nome;
+        if (c.numero != 33) {
+            EXPECT_NE(ui.chiamate.back().find(" il numero " + std::to_string(c.numero) + ","),
+                      std::string::npos)
+                << ui.chiamate.back();
+        }
         EXPECT_EQ(prove::leggi(file()), sulfile) << c.nome;
         EXPECT_EQ(s.archiviofile, sulfile) << c.nome;
-        std::filesystem::remove_all(blocco);
+        EXPECT_EQ(prove::nomi(cartella / ""), std::vector<std::string>{"archivio.dat"}) << c.nome;
+    }
+}
+
+// A date field the file cannot hold is refused too, not stored as its low 8 bits
+// (a century of 276 would be written as 20).
+TEST_F(Archivio, DateFieldsAreCheckedBeforeNarrowing) {
+    metti(prove::immagine(prove::casuali(3, 2, 0)));
+    for (const auto& [posizione, valore] : {std::pair{4, 276}, {1, 257}, {2, -255}}) {
+        ASSERT_TRUE(leggiarchivio(s));
+        s.estr(2, 0, posizione) = static_cast<int16_t>(valore);
+        ui.chiamate.clear();
+        EXPECT_FALSE(scriviarchivio(s)) << posizione;
+        EXPECT_EQ(ui.avvisi(), 1);
+        EXPECT_EQ(prove::leggi(file()), sulfile);
     }
 }
 

@@ -71,7 +71,12 @@ class CopieArchivio : public ::testing::Test {
     // Nothing but the archive itself (and what the test put there) is left behind.
     void controllaintatto() const {
         EXPECT_EQ(leggi(archivio()), originale);
-        EXPECT_FALSE(fs::exists(cartella / "archivio.dat.tmp"));
+        nessuntemporaneo();
+    }
+    // No temporary file of a write to the archive is left beside it.
+    void nessuntemporaneo() const {
+        for (const auto& nome : prove::nomi(cartella))
+            EXPECT_NE(nome.rfind("archivio.dat.", 0), 0u) << nome;
     }
 
     fs::path cartella;
@@ -113,7 +118,7 @@ TEST_F(CopieArchivio, RestoreReplacesTheArchiveWithTheBackup) {
     scrivi(cartella / "vecchio.bolv", altro);
     EXPECT_EQ(ripristinadabackup(s, (cartella / "vecchio.bolv").string()), std::nullopt);
     EXPECT_EQ(leggi(archivio()), altro);
-    EXPECT_FALSE(fs::exists(cartella / "archivio.dat.tmp"));
+    nessuntemporaneo();
 }
 
 TEST_F(CopieArchivio, RefusedRestoresLeaveTheArchiveUntouched) {

@@ -1,12 +1,14 @@
 // "bolv.cfg", "vincite.dat" and "tab.dat": the shipped files, the refused
 // sizes and the configuration written back byte for byte.
 #include "archivio.h"
+#include "copiearchivio.h"
 #include "datifile.h"
 #include "supporto.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace bolv {
 namespace {
@@ -87,12 +89,50 @@ TEST(DatiFile, ConfigurationWrittenAndReadBack) {
     ASSERT_TRUE(leggiconfigurazione(s));
     EXPECT_EQ(s.configurazione, scritta);
 
-    // A write that cannot be made keeps the old file.
-    fs::create_directory(cartella / "bolv.cfg.tmp");
-    prove::scrivi(cartella / "bolv.cfg.tmp" / "x", {1});
+    // A write that cannot be made keeps the old file and leaves nothing behind.
     s.configurazione.fill(1);
-    EXPECT_FALSE(scriviconfigurazione(s));
+    {
+        prove::Discopieno pieno(DIMCONFIG / 2);
+        EXPECT_FALSE(scriviconfigurazione(s));
+    }
     EXPECT_EQ(prove::leggi(cartella / "bolv.cfg"), img);
+    EXPECT_EQ(prove::nomi(cartella / ""), std::vector<std::string>{"bolv.cfg"});
+}
+
+// Each reader looks at the size before it reads: a file far larger than its
+// layout is refused without its bytes being read into memory.
+TEST(DatiFile, OversizedFilesAreRefusedBeforeTheyAreRead) {
+    if (prove::byteletti() < 0) GTEST_SKIP() << "no /proc/self/io";
+    prove::Cartella cartella;
+    prove::Registratore ui;
+    Stato s;
+    prove::prepara(s, cartella, ui);
+    constexpr auto ENORME = std::uintmax_t{64} << 20; // sparse: no room taken on disk
+    struct Caso {
+        const char* nome;
+        int dimensione;
+        std::function<bool(Stato&)> leggi;
+    };
+    const Caso casi[] = {
+        {"bolv.cfg", DIMCONFIG, leggiconfigurazione},
+        {"vincite.dat", DIMVINCITE, leggivincite},
+        {"tab.dat", DIMFORMAZIONI, leggiformazioni},
+        {"archivio.dat", DIMARCHIVIO, leggiarchivio},
+        {"backup.bolv", DIMARCHIVIO,
+         [&](Stato& st) {
+             return !ripristinadabackup(st, (cartella / "backup.bolv").string()).has_value();
+         }},
+    };
+    for (const auto& c : casi) {
+        prove::scrivi(cartella / c.nome, {});
+        fs::resize_file(cartella / c.nome, ENORME);
+        // What reading the counter itself reads, so that only the reader is counted.
+        const long long inizio = prove::byteletti();
+        const long long prima = prove::byteletti();
+        EXPECT_FALSE(c.leggi(s)) << c.nome;
+        EXPECT_LE(prove::byteletti() - prima - (prima - inizio), c.dimensione) << c.nome;
+        fs::remove(cartella / c.nome);
+    }
 }
 
 } // namespace
