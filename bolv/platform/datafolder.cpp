@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace platform {
@@ -16,18 +17,42 @@ bool holdsAll(const QString& folder, const QStringList& files) {
     return true;
 }
 
+// Anything by one of the files' names, even a folder or a dangling link.
+bool holdsAny(const QString& folder, const QStringList& files) {
+    const QDir dir(folder);
+    for (const QString& f : files)
+        if (QFileInfo(dir.filePath(f)).exists() || QFileInfo(dir.filePath(f)).isSymLink())
+            return true;
+    return false;
+}
+
+// Installed, the executable's folder holds no data at all and another shipped
+// folder holds it all (bin/ and share/bolv/). That shipped copy is never
+// written, so the per-user folder serves whoever runs the program, root too.
+bool installed(const QString& programFolder, const QStringList& shippedFolders,
+               const QStringList& files) {
+    if (holdsAny(programFolder, files)) return false;
+    for (const QString& folder : shippedFolders)
+        if (QDir(folder) != QDir(programFolder) && holdsAll(folder, files)) return true;
+    return false;
+}
+
 // A copy written beside the target and renamed, so a half-copied file never
 // takes the place of a data file. The copy is the user's: writable.
+// QSaveFile writes to a temporary file of a unique name, created afresh, so a
+// leftover of an earlier start can neither block the copy nor receive it.
 bool copyFile(const QString& from, const QString& to) {
-    const QString temporary = to + QStringLiteral(".tmp");
-    QFile::remove(temporary);
-    if (!QFile::copy(from, temporary)) return false;
-    QFile(temporary).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    if (!QFile::rename(temporary, to)) {
-        QFile::remove(temporary);
-        return false;
-    }
-    return true;
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) return false;
+    QSaveFile copy(to);
+    if (!copy.open(QIODevice::WriteOnly)) return false;
+    char block[65536];
+    qint64 read;
+    while ((read = source.read(block, sizeof block)) > 0)
+        if (copy.write(block, read) != read) return false; // the destructor drops the copy
+    if (read < 0) return false;
+    copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    return copy.commit();
 }
 
 // The first shipped copy of a file, or an empty text.
@@ -43,8 +68,10 @@ QString shippedCopy(const QStringList& shippedFolders, const QString& file) {
 DataFolder resolveDataFolder(const QString& programFolder, const QStringList& shippedFolders,
                              const QString& userFolder, const QStringList& files) {
     // Files are replaced through a temporary beside them, so the folder's
-    // permission is what counts, not the files'.
-    if (QFileInfo(programFolder).isWritable() && holdsAll(programFolder, files))
+    // permission is what counts, not the files'. A writable program folder is
+    // used even when a file is missing from it: start-up then names the missing
+    // file, where the per-user copies could be an older archive.
+    if (QFileInfo(programFolder).isWritable() && !installed(programFolder, shippedFolders, files))
         return {programFolder, false, {}};
     // Seed only when every file can be had: a half-seeded folder would hide
     // the missing file start-up must name.

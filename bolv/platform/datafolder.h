@@ -1,6 +1,7 @@
 // Where the data files live. Run from the build folder (or any writable
-// folder holding them) it is the folder of the executable. Installed
-// read-only (for example under /usr) it is a per-user folder, seeded on first
+// folder) it is the folder of the executable, even with a file missing there.
+// Installed (the data in share/bolv, none beside the executable) or in a
+// folder that cannot be written, it is a per-user folder, seeded on first
 // start with copies of the shipped files; files already there are kept.
 #pragma once
 
@@ -21,7 +22,7 @@ struct DataFolder {
 };
 
 // programFolder: the executable's folder; shippedFolders: where shipped
-// copies may be found when programFolder is not usable (program folder first);
+// copies may be found when programFolder is not used (program folder first);
 // userFolder: the per-user folder. When no folder can be made to hold every
 // file, programFolder is returned (start-up then reports the missing file).
 DataFolder resolveDataFolder(const QString& programFolder, const QStringList& shippedFolders,

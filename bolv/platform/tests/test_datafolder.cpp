@@ -74,6 +74,53 @@ TEST_F(DataFolderTest, ReadOnlyProgramFolderHoldingTheFilesSeedsFromIt) {
     EXPECT_EQ(d.seeded, requiredDataFiles);
 }
 
+// Running in place, a missing file is reported at start-up, not hidden by the
+// per-user copies, which may be an older archive.
+TEST_F(DataFolderTest, AWritableProgramFolderIsUsedEvenWithAFileMissing) {
+    struct Case {
+        const char* name;
+        void (*damage)(const QString& file);
+    };
+    const Case cases[] = {
+        {"missing", [](const QString& file) { QFile::remove(file); }},
+        {"a folder",
+         [](const QString& file) {
+             QFile::remove(file);
+             QDir().mkpath(file);
+         }},
+        {"a dangling link",
+         [](const QString& file) {
+             QFile::remove(file);
+             QFile::link(file + QStringLiteral(".gone"), file);
+         }},
+    };
+    for (const Case& c : cases)
+        for (const QString& f : requiredDataFiles) {
+            ship("bin");
+            ship("share");
+            ship("user");
+            const QString file = QDir(dir("bin")).filePath(f);
+            c.damage(file);
+            const DataFolder d =
+                resolveDataFolder(dir("bin"), {dir("bin"), dir("share")}, dir("user"));
+            EXPECT_EQ(d.path, dir("bin")) << c.name << " " << f.toStdString();
+            EXPECT_FALSE(d.perUser) << c.name << " " << f.toStdString();
+            QDir(file).removeRecursively();
+            QFile::remove(file);
+        }
+}
+
+TEST_F(DataFolderTest, ALeftoverOfAnEarlierSeedingDoesNotBlockIt) {
+    ship("share");
+    for (const QString& f : requiredDataFiles)
+        QDir(dir("user")).mkpath(f + QStringLiteral(".tmp"));
+    const DataFolder d = resolveDataFolder(dir("bin"), {dir("bin"), dir("share")}, dir("user"));
+    EXPECT_EQ(d.path, dir("user"));
+    EXPECT_EQ(d.seeded, requiredDataFiles);
+    for (const QString& f : requiredDataFiles)
+        EXPECT_EQ(readFile(QDir(dir("user")).filePath(f)), f.toUtf8());
+}
+
 TEST_F(DataFolderTest, WithoutShippedFilesTheProgramFolderIsKept) {
     writeFile(QDir(dir("share")).filePath("bolv.cfg"), "cfg"); // one file only
     const DataFolder d = resolveDataFolder(dir("bin"), {dir("bin"), dir("share")}, dir("user"));
