@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cartelladiprova.h"
+#include "provafinestre.h"
 
 #include "archivio.h"
 #include "avvio.h"

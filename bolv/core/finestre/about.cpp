@@ -2,18 +2,18 @@
 
 #include "immagini.h"
 #include "init.h"
+#include "nomifinestre.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace bolv {
 
-about::about(QWidget* genitore) : QWidget(genitore) {
+about::about(Stato& s) : Finestra(s, nomi::about) {
     costruisci();
 }
 
 void about::costruisci() {
-    setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("Informazioni su Bolv"));
     auto* colonna = new QVBoxLayout(this);
     auto* Image1 = new QLabel(this);

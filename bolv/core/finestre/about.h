@@ -2,13 +2,13 @@
 // its window frame.
 #pragma once
 
-#include <QWidget>
+#include "finestra.h"
 
 namespace bolv {
 
-class about : public QWidget {
+class about : public Finestra {
   public:
-    explicit about(QWidget* genitore = nullptr);
+    explicit about(Stato& s);
 
   private:
     void costruisci();

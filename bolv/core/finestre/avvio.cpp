@@ -6,6 +6,7 @@
 #include "filedati.h"
 #include "impostazioni.h"
 #include "interfacciafinestre.h"
+#include "nomifinestre.h"
 
 #include "filedialog.h"
 #include "messagebox.h"
@@ -34,7 +35,7 @@ const QString FILEILLEGGIBILE = QStringLiteral(
     "Impossibile leggere un file di dati. Ripristinare il file o reinstallare il programma.");
 
 QWidget* mostrasplash() {
-    QWidget* splash = platform::registry().show(QStringLiteral("init"));
+    QWidget* splash = platform::registry().show(QString::fromLatin1(nomi::init));
     if (QScreen* schermo = QGuiApplication::primaryScreen()) {
         QRect posto = splash->frameGeometry();
         posto.moveCenter(schermo->availableGeometry().center());
@@ -131,9 +132,9 @@ std::unique_ptr<Bolvavviato> avvia(Stato& s, const Parametriavvio& parametri) {
         s.avvioincorso = false;
         return nullptr;
     }
-    if (QWidget* rimasto = platform::registry().existing(QStringLiteral("init")))
+    if (QWidget* rimasto = platform::registry().existing(QString::fromLatin1(nomi::init)))
         platform::setMousePointer(rimasto, platform::Pointer::Default);
-    platform::registry().close(QStringLiteral("init"));
+    platform::registry().close(QString::fromLatin1(nomi::init));
     m.show();
     s.avvioincorso = false;
     return avviato;

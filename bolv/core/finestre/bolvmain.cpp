@@ -4,6 +4,8 @@
 #include "elabora.h"
 #include "immagini.h"
 #include "interfacciafinestre.h"
+#include "lavorolungo.h"
+#include "occupato.h"
 #include "servizi.h"
 
 #include "clipboard.h"
@@ -247,15 +249,20 @@ void bolvmain::aggiornadisponibilita() {
         riapplica(a);
 }
 
-void bolvmain::registracomando(const QString& nome, Comando comando) {
+void bolvmain::registracomando(const QString& nome, Comando comando, Durante durante) {
     comandi.insert(nome, std::move(comando));
+    if (durante == libero)
+        comandiliberi.insert(nome);
+    else
+        comandiliberi.remove(nome);
     aggiornadisponibilita();
 }
 
 void bolvmain::esegui(const Azione& azione, bool dabarra) {
     // While the recomputation lets pending events run, nothing may reach the archive or
-    // the tables it is rebuilding.
-    if (ricalcoloincorso()) return;
+    // the tables it is rebuilding. During a window's computation the windows open (they
+    // only read) and the free commands run; the others are refused.
+    if (attivitaincorso() == Attivita::ricalcolo) return;
     const QString bersaglio = QString::fromLatin1(azione.bersaglio);
     switch (azione.tipo) {
     case Tipoazione::nessuna:
@@ -267,6 +274,7 @@ void bolvmain::esegui(const Azione& azione, bool dabarra) {
         apriformazione(azione, dabarra);
         break;
     case Tipoazione::comando:
+        if (!comandiliberi.contains(bersaglio) && occupato()) return;
         if (auto c = comandi.value(bersaglio)) c();
         break;
     }
@@ -374,6 +382,10 @@ bool bolvmain::impostasfondo(Sfondo sfondo, const std::string& file) {
 }
 
 void bolvmain::esci() {
+    if (Lavorolungo::corrente()) {
+        Lavorolungo::dopointerruzione([this] { esci(); });
+        return;
+    }
     if (!platform::ask(QStringLiteral("Sicuro di voler uscire?"))) return;
     uscitaconfermata = true;
     close();
@@ -408,7 +420,12 @@ void bolvmain::elencafinestre() {
 }
 
 void bolvmain::closeEvent(QCloseEvent* evento) {
-    if (ricalcoloincorso() ||
+    if (Lavorolungo::corrente()) {
+        evento->ignore();
+        Lavorolungo::dopointerruzione([this] { close(); });
+        return;
+    }
+    if (attivitaincorso() == Attivita::ricalcolo ||
         (!uscitaconfermata && !platform::ask(QStringLiteral("Sicuro di voler uscire da Bolv ?")))) {
         evento->ignore();
         return;

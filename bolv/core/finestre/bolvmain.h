@@ -36,9 +36,12 @@ class bolvmain : public QMainWindow, public VociPrincipale {
     Stato& stato() const { return s; }
 
     // A named command for the entries and buttons whose action names it; they are enabled
-    // from now on (unless the run-time state disables them).
+    // from now on (unless the run-time state disables them). A reserved command changes the
+    // data and is refused while a window's long computation runs; a free one touches nothing
+    // a computation reads.
     using Comando = std::function<void()>;
-    void registracomando(const QString& nome, Comando comando);
+    enum Durante { riservato, libero };
+    void registracomando(const QString& nome, Comando comando, Durante durante = riservato);
     // Re-reads which windows exist, after windows were defined in the registry.
     void aggiornadisponibilita();
 
@@ -70,7 +73,8 @@ class bolvmain : public QMainWindow, public VociPrincipale {
     void pannellooutput(const std::string& testo) override;
     bool impostasfondo(Sfondo sfondo, const std::string& file) override;
 
-    // "Esci": asks, then ends the program without the closing question.
+    // "Esci": asks, then ends the program without the closing question. During a window's
+    // computation the computation is stopped first.
     void esci();
     // The icon animation, one frame per tick of Timer1.
     void animaicona();
@@ -108,6 +112,7 @@ class bolvmain : public QMainWindow, public VociPrincipale {
     QSet<QAction*> maiattive;
     QSet<QAction*> negate; // disabled by the run-time state
     QHash<QString, Comando> comandi;
+    QSet<QString> comandiliberi;
     QList<QAction*> vocifinestre; // the open child windows listed in "Fi&nestra"
     uint8_t fotogramma = 0;
     bool uscitaconfermata = false;

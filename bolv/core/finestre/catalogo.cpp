@@ -1,9 +1,11 @@
 #include "catalogo.h"
 
-#include "about.h"
 #include "bolvmain.h"
-#include "cfgform.h"
-#include "init.h"
+#include "finestreanalisi.h"
+#include "finestrearchivio.h"
+#include "finestregioco.h"
+#include "finestrenucleo.h"
+#include "nomifinestre.h"
 #include "servizi.h"
 
 #include "clipboard.h"
@@ -17,8 +19,6 @@
 namespace bolv {
 
 namespace {
-
-using platform::WindowKind;
 
 // Lines up the minimised child windows along the bottom of the client area, left to
 // right, starting a row higher when one is full.
@@ -46,43 +46,42 @@ void tuttiambi(bolvmain& m, bool dabarra) {
             "Per fare uso di questa tabella occorre prima attivare la sorte di ambo."));
         return;
     }
-    m.esegui({Tipoazione::finestra, "ambi"}, dabarra);
+    m.esegui({Tipoazione::finestra, nomi::ambi}, dabarra);
 }
 
-void finestre(bolvmain& m) {
-    auto& r = platform::registry();
-    Stato& s = m.stato();
-    r.define(
-        QStringLiteral("init"), [] { return new init; }, WindowKind::TopLevel);
-    r.define(
-        QStringLiteral("about"), [] { return new about; }, WindowKind::TopLevel);
-    r.define(
-        QStringLiteral("cfgform"), [&s] { return new cfgform(s); }, WindowKind::TopLevel);
-}
-
+// None of these touches the data: they may run while a window's computation goes on.
 void comandi(bolvmain& m) {
     QMdiArea& area = *m.area();
-    m.registracomando(QStringLiteral("escmenu"), [&m] { m.esci(); });
-    m.registracomando(QStringLiteral("copiamenu"), [] { copia(); });
-    m.registracomando(QStringLiteral("clearmenu"), [] { platform::clearClipboard(); });
-    m.registracomando(QStringLiteral("glomenu"), [] { mostraguida(33); });
-    m.registracomando(QStringLiteral("guidamenu"), [] { platform::showHelpContents(); });
-    m.registracomando(QStringLiteral("indexmenu"), [] {
+    const auto comando = [&m](const char* nome, bolvmain::Comando c) {
+        m.registracomando(QString::fromLatin1(nome), std::move(c), bolvmain::libero);
+    };
+    comando("escmenu", [&m] { m.esci(); });
+    comando("copiamenu", [] { copia(); });
+    comando("clearmenu", [] { platform::clearClipboard(); });
+    comando("glomenu", [] { mostraguida(33); });
+    comando("guidamenu", [] { platform::showHelpContents(); });
+    comando("indexmenu", [] {
         platform::showHelpIndex();
         platform::showHelpSearch();
     });
-    m.registracomando(QStringLiteral("mnuWCascade"), [&area] { area.cascadeSubWindows(); });
-    m.registracomando(QStringLiteral("mnuWArrange"), [&area] { disponiicone(area); });
-    if (platform::registry().isDefined(QStringLiteral("ambi"))) {
-        m.registracomando(QStringLiteral("tuttiambi_menu"), [&m] { tuttiambi(m, false); });
-        m.registracomando(QStringLiteral("tutti"), [&m] { tuttiambi(m, true); });
+    comando("mnuWCascade", [&area] { area.cascadeSubWindows(); });
+    comando("mnuWArrange", [&area] { disponiicone(area); });
+    if (platform::registry().isDefined(QString::fromLatin1(nomi::ambi))) {
+        comando("tuttiambi_menu", [&m] { tuttiambi(m, false); });
+        comando("tutti", [&m] { tuttiambi(m, true); });
     }
 }
 
 } // namespace
 
+void aggiungitabelle() {
+    for (auto tabella : {finestrenucleo(), finestreanalisi(), finestrearchivio(), finestregioco()})
+        aggiungitabella(tabella);
+}
+
 void registracatalogo(bolvmain& principale) {
-    finestre(principale);
+    aggiungitabelle();
+    definiscifinestre(principale.stato());
     comandi(principale);
     registraopzioni(principale);
 }

@@ -6,9 +6,14 @@ namespace bolv {
 
 class bolvmain;
 
-// Defines every window that exists so far and registers every command. An entry or a
-// button whose window or command is not listed here stays disabled: a window or command
-// family built later enables its own entries by adding its lines to this function.
+// Adds the window tables of every subsystem, defines the windows that have a factory and
+// registers every command. An entry or a button whose window has no factory yet, or whose
+// command is not registered here or by registraopzioni, stays disabled: a window built
+// later enables its entries by giving its row of its subsystem's table a factory.
 void registracatalogo(bolvmain& principale);
+
+// Makes the window table of every subsystem known (what the data windows are, each
+// window's help), without defining any window.
+void aggiungitabelle();
 
 } // namespace bolv

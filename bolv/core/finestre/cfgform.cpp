@@ -1,11 +1,8 @@
 #include "cfgform.h"
 
-#include "archivio.h"
-#include "datifile.h"
-#include "servizi.h"
+#include "nomifinestre.h"
 
 #include "messagebox.h"
-#include "windowregistry.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,8 +15,6 @@
 namespace bolv {
 
 namespace {
-
-constexpr int CONTESTOGUIDA = 22;
 
 // The file's 1 is checked and 2 greyed; Qt numbers them the other way round.
 Qt::CheckState statocasella(Spunta v) {
@@ -54,7 +49,7 @@ template <size_t N> int sceltaindice(const std::array<QRadioButton*, N>& opzioni
 
 } // namespace
 
-cfgform::cfgform(Stato& stato, QWidget* genitore) : QWidget(genitore), s(stato) {
+cfgform::cfgform(Stato& s) : Finestra(s, nomi::cfgform) {
     costruisci();
     Form_Load();
 }
@@ -63,31 +58,22 @@ QGroupBox* cfgform::riquadro(const QString& titolo) {
     return new QGroupBox(titolo, this);
 }
 
-QCheckBox* cfgform::casella(const QString& nome, const QString& testo, QWidget* padre) {
-    auto* c = new QCheckBox(testo, padre);
-    c->setObjectName(nome);
+QCheckBox* cfgform::casellatristato(const QString& nome, const QString& testo, QWidget* padre) {
+    QCheckBox* c = casella(nome, testo, padre);
     // A greyed value read from the file can be shown, but a click only checks or unchecks.
     connect(c, &QCheckBox::clicked, c, [c] { c->setTristate(false); });
     return c;
 }
 
-QRadioButton* cfgform::opzione(const QString& base, int indice, const QString& testo,
-                               QWidget* padre) {
-    auto* o = new QRadioButton(testo, padre);
-    o->setObjectName(QStringLiteral("%1(%2)").arg(base).arg(indice));
-    return o;
-}
-
 void cfgform::costruisci() {
-    setObjectName(QStringLiteral("cfgform"));
     setWindowTitle(QStringLiteral("Configurazione"));
     auto* griglia = new QGridLayout(this);
 
     auto* generali = new QVBoxLayout;
-    Check2 = casella(QStringLiteral("Check2"), QStringLiteral("Immagine di sfondo"), this);
-    Check1 = casella(QStringLiteral("Check1"),
-                     QStringLiteral("Mostra il messaggio di benvenuto all'avvio."), this);
-    Check3 = casella(QStringLiteral("Check3"), QStringLiteral("Rotazione icona"), this);
+    Check2 = casellatristato(QStringLiteral("Check2"), QStringLiteral("Immagine di sfondo"), this);
+    Check1 = casellatristato(QStringLiteral("Check1"),
+                             QStringLiteral("Mostra il messaggio di benvenuto all'avvio."), this);
+    Check3 = casellatristato(QStringLiteral("Check3"), QStringLiteral("Rotazione icona"), this);
     for (QWidget* w : {Check2, Check1, Check3})
         generali->addWidget(w);
     griglia->addLayout(generali, 0, 0, 1, 2);
@@ -112,8 +98,8 @@ void cfgform::costruisci() {
 
     QGroupBox* barre = riquadro(QStringLiteral("Barre dei pulsanti all'avvio"));
     auto* colonnabarre = new QVBoxLayout(barre);
-    Check4 = casella(QStringLiteral("Check4"), QStringLiteral("Standard"), barre);
-    Check6 = casella(QStringLiteral("Check6"), QStringLiteral("Funzioni"), barre);
+    Check4 = casellatristato(QStringLiteral("Check4"), QStringLiteral("Standard"), barre);
+    Check6 = casellatristato(QStringLiteral("Check6"), QStringLiteral("Funzioni"), barre);
     colonnabarre->addWidget(Check4);
     colonnabarre->addWidget(Check6);
     griglia->addWidget(barre, 2, 0);
@@ -129,25 +115,17 @@ void cfgform::costruisci() {
     QGroupBox* ruote = riquadro(QStringLiteral("Ruote di default"));
     auto* righeruote = new QGridLayout(ruote);
     for (int i = 0; i < 10; ++i) {
-        Check5[i] = casella(QStringLiteral("Check5(%1)").arg(i), {}, ruote);
+        Check5[i] = casellatristato(nomecontrollo(QStringLiteral("Check5"), i), {}, ruote);
         righeruote->addWidget(Check5[i], i % 5, i / 5);
     }
     griglia->addWidget(ruote, 0, 2, 3, 1);
 
     auto* pulsanti = new QHBoxLayout;
-    const struct {
-        const char* nome;
-        const char* testo;
-        void (cfgform::*gestore)();
-    } comandi[] = {{"Command1", "Salva configurazione", &cfgform::Command1_Click},
-                   {"Command3", "Annulla", &cfgform::Command3_Click},
-                   {"Command2", "?", &cfgform::Command2_Click}};
-    for (const auto& c : comandi) {
-        auto* b = new QPushButton(QString::fromLatin1(c.testo), this);
-        b->setObjectName(QString::fromLatin1(c.nome));
-        connect(b, &QPushButton::clicked, this, c.gestore);
-        pulsanti->addWidget(b);
-    }
+    pulsanti->addWidget(pulsante(QStringLiteral("Command1"), QStringLiteral("Salva configurazione"),
+                                 [this] { Command1_Click(); }));
+    pulsanti->addWidget(
+        pulsante(QStringLiteral("Command3"), QStringLiteral("Annulla"), [this] { Esci(); }));
+    pulsanti->addWidget(pulsanteguida(QStringLiteral("Command2")));
     griglia->addLayout(pulsanti, 3, 0, 1, 3);
 }
 
@@ -184,24 +162,17 @@ Sceltedialogo cfgform::scelte() const {
 
 void cfgform::Command1_Click() {
     const Slotconfigurazione nuova = configurazionedascelte(scelte(), s.configurazione);
-    if (!scrivifilesicuro(s.percorso("bolv.cfg"), immagineconfigurazione(nuova))) {
+    bool salvata = false;
+    if (!cambia([&](Stato& stato) { salvata = salvaconfigurazione(stato, nuova); })) return;
+    if (!salvata) {
         platform::message(QStringLiteral("Impossibile scrivere il file di configurazione "
                                          "bolv.cfg: le impostazioni non sono state salvate."));
         return;
     }
-    s.configurazione = nuova;
-    platform::registry().close(QStringLiteral("cfgform"));
+    Esci();
     platform::message(QStringLiteral("Le impostazioni di configurazione sono state salvate. "
                                      "Per rendere attivi i cambiamenti chiudere e riavviare il "
                                      "programma."));
-}
-
-void cfgform::Command2_Click() {
-    mostraguida(CONTESTOGUIDA);
-}
-
-void cfgform::Command3_Click() {
-    platform::registry().close(QStringLiteral("cfgform"));
 }
 
 } // namespace bolv

@@ -2,9 +2,9 @@
 // back when saved. The new settings act at the next start.
 #pragma once
 
+#include "finestra.h"
 #include "impostazioni.h"
 
-#include <QWidget>
 #include <array>
 
 class QAbstractButton;
@@ -14,23 +14,18 @@ class QRadioButton;
 
 namespace bolv {
 
-class cfgform : public QWidget {
+class cfgform : public Finestra {
   public:
-    explicit cfgform(Stato& s, QWidget* genitore = nullptr);
+    explicit cfgform(Stato& s);
 
     Sceltedialogo scelte() const;
 
   private:
     void costruisci();
     QGroupBox* riquadro(const QString& titolo);
-    QCheckBox* casella(const QString& nome, const QString& testo, QWidget* padre);
-    QRadioButton* opzione(const QString& base, int indice, const QString& testo, QWidget* padre);
+    QCheckBox* casellatristato(const QString& nome, const QString& testo, QWidget* padre);
     void Form_Load();
     void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-
-    Stato& s;
     QCheckBox* Check1 = nullptr;
     QCheckBox* Check2 = nullptr;
     QCheckBox* Check3 = nullptr;

@@ -1,7 +1,7 @@
 #include "copie.h"
 
+#include "cambioarchivio.h"
 #include "copiearchivio.h"
-#include "elabora.h"
 #include "filedialog.h"
 #include "messagebox.h"
 #include "textformat.h"
@@ -46,19 +46,20 @@ void creabackup() {
 }
 
 void ripristinabackup() {
-    Stato& s = programma();
     const QString scelto =
         sceglibackup(QStringLiteral("Ripristina backup dei dati"), QStringLiteral("*.bolv"), false);
     if (scelto.isEmpty()) return;
-    if (const auto errore = ripristinadabackup(s, scelto.toStdString())) {
-        mostraerrore(*errore);
-        return;
-    }
-    platform::message(QString::fromUtf8(
-        "L'archivio scelto è stato ripristinato come archivio corrente. Il programma "
-        "provvederà ora a rileggere il nuovo archivio."));
-    s.interfaccia().chiudianalisi();
-    elabora(s);
+    const auto ripristina = [&scelto](Stato& s) {
+        const auto errore = ripristinadabackup(s, scelto.toStdString());
+        if (errore) mostraerrore(*errore);
+        return !errore;
+    };
+    const auto annuncia = [](Stato&) {
+        platform::message(QString::fromUtf8(
+            "L'archivio scelto è stato ripristinato come archivio corrente. Il programma "
+            "provvederà ora a rileggere il nuovo archivio."));
+    };
+    cambiaarchivio(programma(), ripristina, annuncia);
 }
 
 void esportamenu_Click() {

@@ -1,14 +1,13 @@
 #include "estremi.h"
 
 #include "elabora.h"
+#include "nomifinestre.h"
+
 #include "messagebox.h"
-#include "servizi.h"
 #include "textformat.h"
-#include "windowregistry.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QSlider>
 #include <algorithm>
@@ -28,20 +27,12 @@ void impostaestremi(Stato& s, VociPrincipale& v, int prima, int ultima) {
     elabora(s);
 }
 
-estremi::estremi(QWidget* genitore) : QWidget(genitore) {
+estremi::estremi(Stato& s) : Finestra(s, nomi::estremi) {
     costruisci();
 }
 
-QLabel* estremi::etichetta(const QString& nome, const QString& testo) {
-    auto* l = new QLabel(testo, this);
-    l->setObjectName(nome);
-    return l;
-}
-
 void estremi::costruisci() {
-    setObjectName(QStringLiteral("estremi"));
     setWindowTitle(QStringLiteral("Impostazione estremi dell'archivio"));
-    const Stato& s = programma();
     // With no draws there is nothing to choose: the sliders still need a range of one.
     const int massimo = std::max(1, s.numestrazioni);
     const bool vuoto = s.numestrazioni < 1;
@@ -78,28 +69,20 @@ void estremi::costruisci() {
                        0);
     griglia->addWidget(Label7, 2, 1);
 
-    Command1 = new QPushButton(QStringLiteral("Imposta"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = pulsante(QStringLiteral("Command1"), QStringLiteral("Imposta"),
+                        [this] { Command1_Click(); });
     Command1->setEnabled(!vuoto);
-    auto* Command2 = new QPushButton(QStringLiteral("Annulla"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    auto* Command3 = new QPushButton(QStringLiteral("?"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setToolTip(QStringLiteral("Guida"));
     griglia->addWidget(Command1, 3, 1);
-    griglia->addWidget(Command2, 3, 2);
-    griglia->addWidget(Command3, 3, 3);
+    griglia->addWidget(
+        pulsante(QStringLiteral("Command2"), QStringLiteral("Annulla"), [this] { Esci(); }), 3, 2);
+    griglia->addWidget(pulsanteguida(QStringLiteral("Command3")), 3, 3);
 
     connect(Slider1, &QSlider::valueChanged, this, &estremi::allineafine);
     connect(Slider2, &QSlider::valueChanged, this, &estremi::allineainizio);
-    connect(Command1, &QPushButton::clicked, this, &estremi::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &estremi::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, [] { mostraguida(27); });
     aggiornaestremi();
 }
 
 void estremi::aggiornaestremi() {
-    const Stato& s = programma();
     const int prima = Slider1->value();
     const int ultima = Slider2->value();
     if (s.numestrazioni < 1) {
@@ -127,20 +110,12 @@ void estremi::allineainizio() {
 }
 
 void estremi::Command1_Click() {
-    Stato& s = programma();
     if ((s.ambiattivi || s.ternattivi) &&
         !platform::ask(QString::fromUtf8(DOMANDACAMBIOINIZIO), QStringLiteral("Attenzione")))
         return;
-    impostaestremi(s, vociprincipale(), Slider1->value(), Slider2->value());
-}
-
-void estremi::Command2_Click() {
-    auto& registro = platform::registry();
-    if (registro.existing(QStringLiteral("estremi")) == this)
-        registro.close(QStringLiteral("estremi"));
-    else
-        close();
-    if (QMainWindow* principale = registro.mainWindow()) principale->activateWindow();
+    const int prima = Slider1->value(), ultima = Slider2->value();
+    cambia(
+        [prima, ultima](Stato& stato) { impostaestremi(stato, vociprincipale(), prima, ultima); });
 }
 
 } // namespace bolv

@@ -2,10 +2,8 @@
 // first and the last draw analysed; "Imposta" applies them and recomputes everything.
 #pragma once
 
+#include "finestra.h"
 #include "opzioni.h"
-#include "stato.h"
-
-#include <QWidget>
 
 class QLabel;
 class QPushButton;
@@ -17,18 +15,16 @@ namespace bolv {
 // the recomputation (which also closes the dialog).
 void impostaestremi(Stato& s, VociPrincipale& v, int prima, int ultima);
 
-class estremi : public QWidget {
+class estremi : public Finestra {
   public:
-    explicit estremi(QWidget* genitore = nullptr);
+    explicit estremi(Stato& s);
 
   private:
     void costruisci();
-    QLabel* etichetta(const QString& nome, const QString& testo = {});
     void aggiornaestremi();
     void allineafine();   // after a move of Slider1
     void allineainizio(); // after a move of Slider2
     void Command1_Click();
-    void Command2_Click();
 
     QSlider* Slider1 = nullptr;
     QSlider* Slider2 = nullptr;

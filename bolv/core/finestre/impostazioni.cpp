@@ -1,5 +1,8 @@
 #include "impostazioni.h"
 
+#include "archivio.h"
+#include "datifile.h"
+
 namespace bolv {
 
 namespace {
@@ -20,6 +23,12 @@ int indicedimensione(int16_t valore) {
 }
 
 } // namespace
+
+bool salvaconfigurazione(Stato& s, const Slotconfigurazione& nuova) {
+    if (!scrivifilesicuro(s.percorso("bolv.cfg"), immagineconfigurazione(nuova))) return false;
+    s.configurazione = nuova;
+    return true;
+}
 
 int annodaopzione(int indice) {
     return annidinizio[inintervallo(indice, 0, 2) ? indice : 0];

@@ -53,6 +53,10 @@ Sceltedialogo sceltedaconfigurazione(const Slotconfigurazione& c);
 Slotconfigurazione configurazionedascelte(const Sceltedialogo& s,
                                           const Slotconfigurazione& precedente);
 
+// "Salva configurazione": the slots written to "bolv.cfg" through a temporary file, then
+// kept in memory. False, with file and memory as they were, when it cannot be written.
+bool salvaconfigurazione(Stato& s, const Slotconfigurazione& nuova);
+
 // The year the analysis window starts at for an option index 0..2 of Option1.
 int annodaopzione(int indice);
 

@@ -1,7 +1,8 @@
 #include "info.h"
 
+#include "nomifinestre.h"
+
 #include "messagebox.h"
-#include "servizi.h"
 #include "systeminfo.h"
 #include "textformat.h"
 
@@ -57,14 +58,13 @@ std::array<QString, 6> valoriinfo(const Stato& s) {
             testomassimo(s, massimoritardo(s.storicinumeri))};
 }
 
-info::info(QWidget* genitore) : QWidget(genitore) {
+info::info(Stato& s) : Finestra(s, nomi::info) {
     costruisci();
 }
 
 void info::costruisci() {
-    setObjectName(QStringLiteral("info"));
     setWindowTitle(QStringLiteral("Informazioni"));
-    const auto valori = valoriinfo(programma());
+    const auto valori = valoriinfo(s);
     const char* const didascalie[] = {"Numero totale estrazioni in archivio",
                                       "Data prima estrazione impostata:",
                                       "Data ultima estrazione:",
@@ -79,8 +79,7 @@ void info::costruisci() {
         QGridLayout* g = righe[i < 4 ? 0 : 1];
         const int riga = i < 4 ? i : i - 4;
         g->addWidget(new QLabel(QString::fromUtf8(didascalie[i]), this), riga, 0);
-        Label3[i] = new QLabel(valori[i], this);
-        Label3[i]->setObjectName(QStringLiteral("Label3_%1").arg(i));
+        Label3[i] = etichetta(nomecontrollo(QStringLiteral("Label3"), i), valori[i]);
         g->addWidget(Label3[i], riga, 1);
     }
     righe[1]->addWidget(
@@ -89,17 +88,14 @@ void info::costruisci() {
                    this),
         2, 0, 1, 2);
     auto* sistema = new QGroupBox(QStringLiteral("Informazioni sul sistema"), this);
-    auto* Command1 = new QPushButton(QStringLiteral("System Info"), sistema);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    (new QVBoxLayout(sistema))->addWidget(Command1);
-    auto* Command2 = new QPushButton(QStringLiteral("?"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setToolTip(QStringLiteral("Guida"));
+    (new QVBoxLayout(sistema))
+        ->addWidget(pulsante(
+            QStringLiteral("Command1"), QStringLiteral("System Info"), [this] { Command1_Click(); },
+            sistema));
+    QPushButton* Command2 = pulsanteguida(QStringLiteral("Command2"));
     for (QWidget* w : {static_cast<QWidget*>(riquadri[0]), static_cast<QWidget*>(riquadri[1]),
                        static_cast<QWidget*>(sistema), static_cast<QWidget*>(Command2)})
         colonna->addWidget(w);
-    connect(Command1, &QPushButton::clicked, this, &info::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, [] { mostraguida(23); });
 }
 
 void info::Command1_Click() {

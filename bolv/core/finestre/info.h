@@ -3,10 +3,9 @@
 // information program.
 #pragma once
 
-#include "stato.h"
+#include "finestra.h"
 
 #include <QString>
-#include <QWidget>
 #include <array>
 
 class QLabel;
@@ -27,9 +26,9 @@ QString testomassimo(const Stato& s, const Massimoritardo& m);
 // The values Label3(0..5) show, in order.
 std::array<QString, 6> valoriinfo(const Stato& s);
 
-class info : public QWidget {
+class info : public Finestra {
   public:
-    explicit info(QWidget* genitore = nullptr);
+    explicit info(Stato& s);
 
   private:
     void costruisci();

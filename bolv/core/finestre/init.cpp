@@ -1,6 +1,7 @@
 #include "init.h"
 
 #include "immagini.h"
+#include "nomifinestre.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -14,13 +15,12 @@ QString testoversione() {
         .arg(BOLV_VERSIONE_REVISIONE);
 }
 
-init::init(QWidget* genitore) : QWidget(genitore) {
+init::init(Stato& s) : Finestra(s, nomi::init) {
     costruisci();
     progresso(QStringLiteral("Caricamento del programma in corso..."));
 }
 
 void init::costruisci() {
-    setObjectName(QStringLiteral("init"));
     setWindowTitle(QStringLiteral("Bolv per Windows 95  - Avvio del programma in corso..."));
     auto* colonna = new QVBoxLayout(this);
     auto* Image1 = new QLabel(this);

@@ -3,6 +3,8 @@
 #include "bolvmain.h"
 #include "init.h"
 #include "messager.h"
+#include "nomifinestre.h"
+#include "occupato.h"
 #include "servizi.h"
 
 #include "messagebox.h"
@@ -15,17 +17,11 @@ namespace bolv {
 
 namespace {
 
-int pompaggi = 0;
-
 QString qs(const std::string& testo) {
     return QString::fromStdString(testo);
 }
 
 } // namespace
-
-bool ricalcoloincorso() {
-    return pompaggi > 0;
-}
 
 void Interfacciafinestre::mostramessaggio(const std::string& testo) {
     bolv::mostramessaggio(qs(testo));
@@ -44,7 +40,8 @@ void Interfacciafinestre::progresso(int percento) {
 }
 
 void Interfacciafinestre::etichettaavvio(const std::string& testo) {
-    if (auto* splash = dynamic_cast<init*>(platform::registry().existing(QStringLiteral("init"))))
+    if (auto* splash =
+            dynamic_cast<init*>(platform::registry().existing(QString::fromLatin1(nomi::init))))
         splash->progresso(qs(testo));
 }
 
@@ -54,9 +51,8 @@ void Interfacciafinestre::clessidra(bool attesa) {
 }
 
 void Interfacciafinestre::eventi() {
-    ++pompaggi;
+    Occupazione ricalcolo(Attivita::ricalcolo);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    --pompaggi;
 }
 
 void Interfacciafinestre::avviso(const std::string& testo) {

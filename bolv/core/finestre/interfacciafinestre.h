@@ -20,7 +20,8 @@ class Interfacciafinestre : public Interfaccia {
     void etichettaavvio(const std::string& testo) override;
     void clessidra(bool attesa) override;
     // Lets pending repaints and timers run, never user input: the recomputation is not
-    // re-entrant, so no click or key may start a command in the middle of it.
+    // re-entrant, so no click or key may start a command in the middle of it, and the
+    // program counts as busy meanwhile (occupato.h).
     void eventi() override;
     void avviso(const std::string& testo) override;
     void disattivaambiterni() override;
@@ -30,9 +31,5 @@ class Interfacciafinestre : public Interfaccia {
   private:
     bolvmain& m;
 };
-
-// True while the recomputation lets pending events run: the main window refuses every
-// command and its own closing meanwhile.
-bool ricalcoloincorso();
 
 } // namespace bolv

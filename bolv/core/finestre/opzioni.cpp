@@ -6,8 +6,7 @@
 #include "copie.h"
 #include "copiearchivio.h"
 #include "elabora.h"
-#include "estremi.h"
-#include "info.h"
+#include "nomifinestre.h"
 #include "testo.h"
 
 #include "filedialog.h"
@@ -205,7 +204,7 @@ class Nessunavoce : public VociPrincipale {
     bool impostasfondo(Sfondo, const std::string&) override { return false; }
 };
 
-const QString INSERIMENTO = QStringLiteral("inserimento");
+const QString INSERIMENTO = QString::fromLatin1(nomi::inserimento);
 
 // Qt flips the mark of a checkable entry before its command runs. A No to the start-year
 // question must leave every mark as it was, so the flip is remembered as it happens and
@@ -263,13 +262,13 @@ void comandointermedio(bolvmain& m) {
 }
 
 void registraopzioni(bolvmain& m) {
-    auto& registro = platform::registry();
-    registro.define<estremi>(QStringLiteral("estremi"));
-    registro.define<info>(QStringLiteral("info"));
-
     Stato& s = m.stato();
-    const auto comando = [&m](const std::string& nome, bolvmain::Comando c) {
-        m.registracomando(QString::fromStdString(nome), std::move(c));
+    const auto comando = [&m](const std::string& nome, bolvmain::Comando c,
+                              bolvmain::Durante durante = bolvmain::riservato) {
+        m.registracomando(QString::fromStdString(nome), std::move(c), durante);
+    };
+    const auto libero = [&comando](const std::string& nome, bolvmain::Comando c) {
+        comando(nome, std::move(c), bolvmain::libero);
     };
     for (int anno : ANNI) {
         comando(voceanno(anno), [&m, anno] { comandoanno(m, anno); });
@@ -280,20 +279,22 @@ void registraopzioni(bolvmain& m) {
         comando(VOCIMODO[modo], [&m, &s, modo] { sceglimodo(s, m, modo); });
     comando("attambi_menu", [&m, &s] { attivaambi(s, m); });
     comando("attterni_menu", [&m, &s] { attivaterni(s, m); });
-    comando("stampantemenu", [&m, &s] { sceglioutput(s, m, false); });
-    comando("stfilemenu", [&m, &s] { sceglioutput(s, m, true); });
+    // The output, the toolbars, the background, a backup and the export change nothing a
+    // window's computation reads.
+    libero("stampantemenu", [&m, &s] { sceglioutput(s, m, false); });
+    libero("stfilemenu", [&m, &s] { sceglioutput(s, m, true); });
     for (int d = 5; d <= 10; ++d)
-        comando("f" + std::to_string(d) + "menu", [&m, &s, d] { sceglicarattere(s, m, d); });
+        libero("f" + std::to_string(d) + "menu", [&m, &s, d] { sceglicarattere(s, m, d); });
     for (int barra = 1; barra <= 2; ++barra) {
         const std::string voce = "barramenu" + std::to_string(barra);
-        comando(voce, [&m, barra, voce] { mostrabarra(m, barra, m.spuntata(voce)); });
+        libero(voce, [&m, barra, voce] { mostrabarra(m, barra, m.spuntata(voce)); });
     }
-    comando("menucaricasf", [&m] { comandocaricasfondo(m); });
-    comando("sfondomenu", [&m, &s] { mostrasfondo(s, m, m.spuntata("sfondomenu")); });
-    comando("cbmenu", [] { creabackup(); });
+    libero("menucaricasf", [&m] { comandocaricasfondo(m); });
+    libero("sfondomenu", [&m, &s] { mostrasfondo(s, m, m.spuntata("sfondomenu")); });
+    libero("cbmenu", [] { creabackup(); });
     comando("rbmenu", [] { ripristinabackup(); });
-    comando("esportamenu", [] { esportamenu_Click(); });
-    if (!registro.isDefined(INSERIMENTO)) return;
+    libero("esportamenu", [] { esportamenu_Click(); });
+    if (!platform::registry().isDefined(INSERIMENTO)) return;
     comando("insmenu", [&m] { comandoinserimento(m, false); });
     comando("insfondo", [&m] { comandoinserimento(m, true); });
     comando("insintmenu", [&m] { comandointermedio(m); });

@@ -87,8 +87,8 @@ void comandocaricasfondo(bolvmain& m);              // file dialog, then caricas
 void comandoinserimento(bolvmain& m, bool dabarra); // append mode, then the entry window
 void comandointermedio(bolvmain& m);                // input box, then the entry window
 
-// Defines the windows `estremi` and `info` and gives the main window the commands of the
-// options and of the archive file (backup, restore, export), which enables their entries.
+// Gives the main window the commands of the options and of the archive file (backup,
+// restore, export), which enables their entries.
 // The insertion entries stay disabled while no entry window `inserimento` is defined.
 void registraopzioni(bolvmain& m);
 

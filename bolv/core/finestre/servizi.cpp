@@ -1,5 +1,7 @@
 #include "servizi.h"
 
+#include "definizionefinestra.h"
+
 #include "clipboard.h"
 #include "filedialog.h"
 #include "grid.h"
@@ -173,16 +175,8 @@ void copia() {
     }
 }
 
-const QStringList finestreanalisi = {
-    QStringLiteral("archivio2"),    QStringLiteral("inserimento"), QStringLiteral("ricerca"),
-    QStringLiteral("estrazionale"), QStringLiteral("situ"),        QStringLiteral("massimi"),
-    QStringLiteral("terni"),        QStringLiteral("ambi"),        QStringLiteral("archesteso"),
-    QStringLiteral("capogioco"),    QStringLiteral("tabform"),     QStringLiteral("estremi"),
-    QStringLiteral("estratti"),     QStringLiteral("init"),        QStringLiteral("progress"),
-    QStringLiteral("pronostici")};
-
 void chiudianalisi() {
-    platform::registry().closeOpen(finestreanalisi);
+    platform::registry().closeOpen(finestredati());
 }
 
 } // namespace bolv

@@ -52,8 +52,8 @@ QWidget* controllocopiabile();
 // or the whole text of the active text box.
 void copia();
 
-// Closes, if open, the windows that show archive data, in their fixed order.
+// Closes, if open, the windows that show archive data, in their fixed order (the closing
+// places of the window tables).
 void chiudianalisi();
-extern const QStringList finestreanalisi;
 
 } // namespace bolv

@@ -3,6 +3,8 @@
 // every choice to one dispatcher, so an entry is one row here and nothing in the window.
 #pragma once
 
+#include "nomifinestre.h"
+
 #include <QColor>
 #include <span>
 
@@ -23,8 +25,8 @@ struct Azione {
     int famiglia = 0;                // formations window: Option5(famiglia)
 };
 
-// The name of the formations window, which the formation selectors open.
-inline constexpr const char* FINESTRAFORMAZIONI = "tabform";
+// The formations window, which the formation selectors open.
+inline constexpr const char* FINESTRAFORMAZIONI = nomi::tabform;
 
 enum Proprieta : unsigned {
     spuntabile = 1,  // the entry carries a check mark

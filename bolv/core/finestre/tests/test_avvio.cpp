@@ -7,6 +7,8 @@
 #include "elabora.h"
 #include "init.h"
 #include "interfacciafinestre.h"
+#include "occupato.h"
+#include "provafinestre.h"
 
 #include "messagebox.h"
 #include "singleinstance.h"
@@ -46,7 +48,7 @@ bool finestravisibile() {
 
 } // namespace
 
-class TestAvvio : public QObject {
+class TestAvvio : public prova::Provafinestre {
     Q_OBJECT
 
     QTemporaryDir blocchi; // the single-instance lock of these tests
@@ -58,9 +60,6 @@ class TestAvvio : public QObject {
     }
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
-    void cleanup() { platform::registry().reset(); }
-
     void filemancanti_data() {
         QTest::addColumn<QStringList>("rimossi");
         QTest::addColumn<QString>("file");
@@ -279,8 +278,8 @@ class TestAvvio : public QObject {
     }
 
     void versione() {
-        init splash;
-        about informazioni;
+        bolv::init splash(programma());
+        about informazioni(programma());
         QCOMPARE(splash.findChild<QLabel*>("Label2")->text(), QStringLiteral("Versione 3.2.0"));
         QCOMPARE(informazioni.findChild<QLabel*>("Label1(1)")->text(),
                  QStringLiteral("Versione 3.2.0"));
@@ -330,7 +329,7 @@ class TestAvvio : public QObject {
         Interfacciafinestre interfaccia(m);
         bool chiusa = true, inricalcolo = false;
         QTimer::singleShot(0, &m, [&] {
-            inricalcolo = ricalcoloincorso();
+            inricalcolo = attivitaincorso() == Attivita::ricalcolo;
             chiusa = m.close();
             m.voce("configmenu")->trigger();
         });
@@ -340,7 +339,7 @@ class TestAvvio : public QObject {
         QVERIFY(m.isVisible());
         QVERIFY(!platform::registry().isOpen(QStringLiteral("cfgform")));
         QVERIFY(scatole.shown().isEmpty());
-        QVERIFY(!ricalcoloincorso());
+        QVERIFY(attivitaincorso() == Attivita::nessuna);
     }
 };
 

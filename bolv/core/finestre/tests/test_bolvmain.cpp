@@ -3,6 +3,7 @@
 // area, the status bar and the icon animation.
 #include "bolvmain.h"
 #include "immagini.h"
+#include "provafinestre.h"
 #include "voci.h"
 
 #include "clipboard.h"
@@ -72,7 +73,7 @@ QString spuntato(QWidget* f, const char* base, int quanti) {
 
 } // namespace
 
-class TestBolvmain : public QObject {
+class TestBolvmain : public prova::Provafinestre {
     Q_OBJECT
 
     std::unique_ptr<Stato> s;
@@ -88,11 +89,10 @@ class TestBolvmain : public QObject {
     }
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void init() { nuova(true); }
     void cleanupTestCase() {
         m.reset();
-        platform::registry().reset();
+        Provafinestre::cleanupTestCase();
     }
 
     // Each entry and button that opens a window opens that one and no other.

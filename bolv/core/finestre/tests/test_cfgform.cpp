@@ -4,6 +4,7 @@
 #include "cartelladiprova.h"
 #include "cfgform.h"
 #include "datifile.h"
+#include "provafinestre.h"
 
 #include "help.h"
 #include "messagebox.h"
@@ -39,7 +40,7 @@ int16_t slot(const QByteArray& cfg, int i) {
 
 } // namespace
 
-class TestCfgform : public QObject {
+class TestCfgform : public prova::Provafinestre {
     Q_OBJECT
 
     std::unique_ptr<prova::Cartelladiprova> cartella;
@@ -61,16 +62,15 @@ class TestCfgform : public QObject {
     void salva(cfgform* f) { controllo<QPushButton>(f, "Command1")->click(); }
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void init() {
-        platform::registry().reset();
+        Provafinestre::init();
         cartella = std::make_unique<prova::Cartelladiprova>();
         s = std::make_unique<Stato>();
         m = std::make_unique<bolvmain>(*s);
     }
     void cleanup() {
         m.reset();
-        platform::registry().reset();
+        Provafinestre::cleanup();
     }
 
     void salvataggioinvariato() {

@@ -38,14 +38,10 @@ QByteArray testoesportato(const Stato& s) {
 
 } // namespace
 
-class TestCopie : public QObject {
+class TestCopie : public prova::Provafinestre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
-    void init() { platform::registry().reset(); }
-    void cleanup() { platform::registry().reset(); }
-
     void backup_data();
     void backup();
     void backupmodificaripristino();

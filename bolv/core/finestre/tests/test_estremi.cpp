@@ -36,14 +36,10 @@ QString datalunga(const Stato& s, int d) {
 
 } // namespace
 
-class TestEstremi : public QObject {
+class TestEstremi : public prova::Provafinestre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
-    void init() { platform::registry().reset(); }
-    void cleanup() { platform::registry().reset(); }
-
     void apertura();
     void cursori_data();
     void cursori();
@@ -60,7 +56,7 @@ void TestEstremi::apertura() {
     Stato& s = programma();
     s.primaestrazione = 40;
     s.ultimaestrazione = 300;
-    estremi f;
+    estremi f(programma());
     auto* Slider1 = controllo<QSlider>(&f, "Slider1");
     auto* Slider2 = controllo<QSlider>(&f, "Slider2");
     QCOMPARE(f.windowTitle(), QStringLiteral("Impostazione estremi dell'archivio"));
@@ -107,7 +103,7 @@ void TestEstremi::cursori() {
     Stato& s = programma();
     s.primaestrazione = 100;
     s.ultimaestrazione = 200;
-    estremi f;
+    estremi f(programma());
     controllo<QSlider>(&f, cursore == 1 ? "Slider1" : "Slider2")->setValue(valore);
     QCOMPARE(controllo<QSlider>(&f, "Slider1")->value(), inizio);
     QCOMPARE(controllo<QSlider>(&f, "Slider2")->value(), fine);
@@ -189,7 +185,7 @@ void TestEstremi::archiviopiccoli() {
     prova::Programmadiprova p(prova::immaginediprova(estrazioni));
     Stato& s = programma();
     QCOMPARE(s.numestrazioni, estrazioni);
-    estremi f;
+    estremi f(programma());
     const bool vuoto = estrazioni == 0;
     QCOMPARE(controllo<QPushButton>(&f, "Command1")->isEnabled(), !vuoto);
     QCOMPARE(controllo<QSlider>(&f, "Slider1")->isEnabled(), !vuoto);

@@ -21,7 +21,7 @@ using namespace bolv;
 namespace {
 
 QString valore(QWidget& f, int i) {
-    auto* l = f.findChild<QLabel*>(QStringLiteral("Label3_%1").arg(i));
+    auto* l = f.findChild<QLabel*>(QStringLiteral("Label3(%1)").arg(i));
     if (!l) qFatal("no Label3(%d)", i);
     return l->text();
 }
@@ -35,12 +35,10 @@ struct Percorso {
 
 } // namespace
 
-class TestInfo : public QObject {
+class TestInfo : public prova::Provafinestre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
-
     void massimo_data();
     void massimo();
     void valori();
@@ -80,7 +78,7 @@ void TestInfo::valori() {
     s.primaestrazione = 54;
     s.ultimaestrazione = 120;
     elabora(s);
-    info f;
+    info f(programma());
     QCOMPARE(f.windowTitle(), QStringLiteral("Informazioni"));
     QCOMPARE(valore(f, 0), platform::plainText(s.numestrazioni));
     QCOMPARE(valore(f, 1), QStringLiteral("07.01.1939")); // slot 54: the first 1939 draw
@@ -93,7 +91,7 @@ void TestInfo::valori() {
 
 void TestInfo::archiviovuoto() {
     prova::Programmadiprova p(prova::immaginediprova(0));
-    info f;
+    info f(programma());
     const QString attesi[] = {" 0", "", "", "528.000 bytes", " 0", " 0"};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(valore(f, i), attesi[i]);
@@ -101,7 +99,7 @@ void TestInfo::archiviovuoto() {
 
 void TestInfo::systeminfo() {
     prova::Programmadiprova p;
-    info f;
+    info f(programma());
     auto* Command1 = f.findChild<QPushButton*>(QStringLiteral("Command1"));
     QCOMPARE(Command1->text(), QStringLiteral("System Info"));
     QTemporaryDir cartella;
@@ -133,7 +131,7 @@ void TestInfo::systeminfo() {
 void TestInfo::guida() {
     prova::Programmadiprova p;
     platform::HelpSeam guida;
-    info f;
+    info f(programma());
     f.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     QCOMPARE(guida.requests().size(), 1);
     QCOMPARE(guida.requests()[0].context, 23);

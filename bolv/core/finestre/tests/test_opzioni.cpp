@@ -69,14 +69,10 @@ QString testo(const char* t) {
 
 } // namespace
 
-class TestOpzioni : public QObject {
+class TestOpzioni : public prova::Provafinestre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
-    void init() { platform::registry().reset(); }
-    void cleanup() { platform::registry().reset(); }
-
     void annoinizio_data();
     void annoinizio();
     void modi_data();

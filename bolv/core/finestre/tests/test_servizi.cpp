@@ -9,6 +9,7 @@
 #include "messager.h"
 #include "mousepointer.h"
 #include "printer.h"
+#include "provafinestre.h"
 #include "servizi.h"
 #include "stato.h"
 #include "windowregistry.h"
@@ -85,7 +86,7 @@ void scrivi(const QString& path, const QByteArray& dati) {
 }
 } // namespace
 
-class TestServizi : public QObject {
+class TestServizi : public prova::Provafinestre {
     Q_OBJECT
   private slots:
     void initTestCase();
@@ -111,6 +112,7 @@ class TestServizi : public QObject {
 };
 
 void TestServizi::initTestCase() {
+    Provafinestre::initTestCase();
     Stato& s = programma();
     s.numestrazioni = 2;
     s.ultimaestrazione = 1; // the analysis window ends before the last draw

@@ -1,0 +1,24 @@
+#include "finestrearchivio.h"
+
+#include "nomifinestre.h"
+
+namespace bolv {
+
+namespace {
+
+using platform::WindowKind;
+
+// A window still to be built has no factory yet: its entries stay disabled.
+const Definizionefinestra tabella[] = {
+    {nomi::archivio2, WindowKind::MdiChild, 7, 1, nullptr},
+    {nomi::inserimento, WindowKind::MdiChild, 8, 2, nullptr},
+    {nomi::archesteso, WindowKind::MdiChild, 10, 9, nullptr},
+};
+
+} // namespace
+
+std::span<const Definizionefinestra> finestrearchivio() {
+    return tabella;
+}
+
+} // namespace bolv

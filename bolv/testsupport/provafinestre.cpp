@@ -1,0 +1,29 @@
+#include "provafinestre.h"
+
+#include "catalogo.h"
+
+#include "windowregistry.h"
+
+#include <QLocale>
+
+namespace prova {
+
+void Provafinestre::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    bolv::aggiungitabelle();
+    platform::registry().reset();
+}
+
+void Provafinestre::init() {
+    platform::registry().reset();
+}
+
+void Provafinestre::cleanup() {
+    platform::registry().reset();
+}
+
+void Provafinestre::cleanupTestCase() {
+    platform::registry().reset();
+}
+
+} // namespace prova
