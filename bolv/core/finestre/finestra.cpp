@@ -59,6 +59,16 @@ void Finestra::Esci() {
     if (QMainWindow* principale = registro.mainWindow()) principale->activateWindow();
 }
 
+void Finestra::chiudicornice() {
+    const QString nome = QString::fromLatin1(nomefinestra);
+    QWidget* cornice =
+        platform::registry().existing(nome) == this ? platform::registry().frame(nome) : nullptr;
+    if (cornice)
+        cornice->close();
+    else
+        close();
+}
+
 void Finestra::guida() const {
     mostraguida(contesto());
 }
@@ -122,7 +132,7 @@ void Finestra::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         QPointer<Finestra> questa(this);
         Lavorolungo::dopointerruzione([questa] {
-            if (questa) questa->close();
+            if (questa) questa->chiudicornice();
         });
         return;
     }
