@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -49,7 +49,8 @@ std::vector<uint8_t> archivio(const std::string& sorgente) {
         std::string data, codice;
         std::array<int, 5> numeri{};
         campi >> data >> codice;
-        for (int& n : numeri) campi >> n;
+        for (int& n : numeri)
+            campi >> n;
         if (!campi) fallisci("bad line: " + riga);
         int anno = 0, mese = 0, giorno = 0;
         if (std::sscanf(data.c_str(), "%d/%d/%d", &anno, &mese, &giorno) != 3)
@@ -63,7 +64,8 @@ std::vector<uint8_t> archivio(const std::string& sorgente) {
             img[indicearchivio(slot, 0, 4)] = static_cast<uint8_t>(anno / 100);
         }
         int ruota = 0;
-        while (ruota < 10 && codiciruote[ruota] != codice) ++ruota;
+        while (ruota < 10 && codiciruote[ruota] != codice)
+            ++ruota;
         if (ruota == 10) fallisci("unknown wheel: " + riga);
         for (int p = 1; p <= 5; ++p) {
             if (numeri[p - 1] < 1 || numeri[p - 1] > 90) fallisci("bad number: " + riga);
@@ -81,12 +83,14 @@ std::vector<uint8_t> vincite() {
     for (int n = 1; n <= 10; ++n) {
         for (int k = 1; k <= 5; ++k) {
             double combinazioni = 1;
-            for (int i = 0; i < k; ++i) combinazioni = combinazioni * (n - i) / (i + 1);
+            for (int i = 0; i < k; ++i)
+                combinazioni = combinazioni * (n - i) / (i + 1);
             float valore = n < k ? 0.0f : static_cast<float>(moltiplicatori[k - 1] / combinazioni);
             uint32_t bit;
             std::memcpy(&bit, &valore, 4);
             size_t indice = static_cast<size_t>((k - 1) + 5 * (n - 1));
-            for (int b = 0; b < 4; ++b) dati[4 * indice + b] = static_cast<uint8_t>(bit >> (8 * b));
+            for (int b = 0; b < 4; ++b)
+                dati[4 * indice + b] = static_cast<uint8_t>(bit >> (8 * b));
         }
     }
     return dati;
@@ -123,21 +127,23 @@ std::vector<uint8_t> formazioni(const std::string& sorgente) {
 
 std::vector<uint8_t> configurazione() {
     std::array<int, NUMCONFIG> slot{};
-    slot[1] = 1;  // background picture
-    slot[2] = 0;  // no welcome message
-    slot[3] = 0;  // analysis from the start of the archive
-    slot[4] = 1;  // icon animation
-    slot[5] = 0;  // output to the printer
-    slot[8] = 1;  // standard toolbar
-    slot[9] = 1;  // functions toolbar
-    for (int w = 1; w <= 10; ++w) slot[10 + w] = 1;  // default wheels
-    slot[21] = 3;  // font size 8
+    slot[1] = 1; // background picture
+    slot[2] = 0; // no welcome message
+    slot[3] = 0; // analysis from the start of the archive
+    slot[4] = 1; // icon animation
+    slot[5] = 0; // output to the printer
+    slot[8] = 1; // standard toolbar
+    slot[9] = 1; // functions toolbar
+    for (int w = 1; w <= 10; ++w)
+        slot[10 + w] = 1; // default wheels
+    slot[21] = 3;         // font size 8
     std::vector<uint8_t> dati(DIMCONFIG, 0);
-    for (size_t i = 0; i < slot.size(); ++i) metti16(dati, i, slot[i]);
+    for (size_t i = 0; i < slot.size(); ++i)
+        metti16(dati, i, slot[i]);
     return dati;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 4) fallisci("usage: generadati <draws.txt> <formations.tsv> <output folder>");

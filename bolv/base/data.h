@@ -21,8 +21,8 @@ struct Data {
     // Normalises day 0 (last day of the previous month), month 0 (December of
     // the previous year) and any overflow of day or month.
     static Data normalizzata(int anno, int mese, int giorno);
-    long giorniassoluti() const;  // days since 1 January of year 1
-    int giornosettimana() const;  // 1 Sunday .. 7 Saturday (Wednesday = 4)
+    long giorniassoluti() const; // days since 1 January of year 1
+    int giornosettimana() const; // 1 Sunday .. 7 Saturday (Wednesday = 4)
     auto operator<=>(const Data&) const = default;
 };
 

@@ -12,4 +12,4 @@ void calcolaterni(Stato& s);
 // Rank 1..117480 of the ascending triple a < b < c of 1..90.
 int32_t indiceterno(int a, int b, int c);
 
-}  // namespace bolv
+} // namespace bolv

@@ -10,6 +10,7 @@
 #include "avvio.h"
 #include "bolvmain.h"
 #include "elabora.h"
+#include "nomifinestre.h"
 #include "stato.h"
 
 #include "windowregistry.h"
@@ -117,11 +118,8 @@ struct Avviato {
 
     explicit Avviato(bool inserimento = true) {
         if (inserimento)
-            platform::registry().define(QStringLiteral("inserimento"), [] {
-                auto* w = new QWidget;
-                w->setObjectName(QStringLiteral("inserimento"));
-                return w;
-            });
+            platform::registry().define(QString::fromLatin1(bolv::nomi::inserimento),
+                                        [] { return new QWidget; });
         programma = bolv::avvia(bolv::programma(), {p.cartella.radice(), blocchi.path()});
     }
     bolv::bolvmain& m() const { return programma->principale(); }
