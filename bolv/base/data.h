@@ -1,13 +1,10 @@
 // A calendar date, as the archive and every window that shows a draw use it.
 #pragma once
 
-// moc cannot parse the standard header, and needs nothing of it.
-#ifndef Q_MOC_RUN
 // Qt's moc, reading the headers of a window test under clang's predefined
 // macros, cannot parse libstdc++'s <compare>; it has no use for it anyway.
 #ifndef Q_MOC_RUN
 #include <compare>
-#endif
 #endif
 
 namespace bolv {

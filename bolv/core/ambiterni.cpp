@@ -117,7 +117,11 @@ void terniestrazione(const Stato& s, int d, TerniEstrazione& terni) {
     terni.conta = 0;
     for (int w = 1; w <= 10; ++w) {
         if (s.estr(d, w, 1) == 0) continue;
-        const auto [x, primo] = ordinati(s, d, w);
+        // Named members rather than a structured binding: clang before 16 lets no
+        // lambda capture a binding.
+        const Ruota ruota = ordinati(s, d, w);
+        const auto& x = ruota.x;
+        const int primo = ruota.primo;
         if (primo == 0 && x[0] < x[1] && x[1] < x[2] && x[2] < x[3] && x[3] < x[4]) {
             // Five different numbers, the usual case: the ten triples outright.
             const auto metti = [&](int a, int b, int c) {
