@@ -107,11 +107,11 @@ void TestWidgets2::endOfText_data() {
 
 void TestWidgets2::endOfText() {
     QFETCH(bool, cycled);
+    int fermate = 0; // outlives the panel, whose destruction stops it once more
     TCreditsPanel panel;
     prepara(panel, righe(3));
     panel.show();
     panel.setCycled(cycled);
-    int fermate = 0;
     connect(&panel, &TCreditsPanel::OnStopPlay, &panel, [&] { ++fermate; });
     panel.setActive(true);
     const int fine = 2 * panel.lineHeight(); // the last line has reached the top
