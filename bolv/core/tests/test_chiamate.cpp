@@ -1,15 +1,21 @@
+// What the safe write asks of the system, seen from inside: this test program
+// defines fsync, write and fwrite itself, ahead of the C library's, records
+// what they are given and passes every call on.
+//
 // A save survives a power cut only when the rename is on disk too, that is when
-// the folder holding the file has been synced after it. This test program
-// defines fsync itself, ahead of the C library's, to see which files and
-// folders are synced; it forwards every call to the kernel.
+// the folder holding the file has been synced after it; and no buffer handed to
+// the system may be a null pointer, not even for no bytes at all.
 #include "archivio.h"
+#include "copiearchivio.h"
 #include "supporto.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <vector>
 
+#include <dlfcn.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -25,8 +31,21 @@ struct Sincronia {
 
 std::vector<Sincronia> sincronie;
 const char* bersaglio = nullptr;
+int buffernulli = 0;
 
 } // namespace
+
+extern "C" ssize_t write(int fd, const void* dati, size_t quanti) {
+    if (!dati) ++buffernulli;
+    return ::syscall(SYS_write, fd, dati, quanti);
+}
+
+extern "C" size_t fwrite(const void* dati, size_t dimensione, size_t quanti, FILE* f) {
+    using Fwrite = size_t (*)(const void*, size_t, size_t, FILE*);
+    static const auto vero = reinterpret_cast<Fwrite>(::dlsym(RTLD_NEXT, "fwrite"));
+    if (!dati) ++buffernulli;
+    return vero(dati, dimensione, quanti, f);
+}
 
 extern "C" int fsync(int fd) {
     struct stat info {};
@@ -41,7 +60,7 @@ extern "C" int fsync(int fd) {
 namespace bolv {
 namespace {
 
-TEST(Sincronia, TheFileIsSyncedBeforeTheRenameAndTheFolderAfterIt) {
+TEST(Chiamate, TheFileIsSyncedBeforeTheRenameAndTheFolderAfterIt) {
     prove::Cartella cartella;
     const std::string file = (cartella / "archivio.dat").string();
     prove::scrivi(file, {1, 2, 3});
@@ -63,6 +82,22 @@ TEST(Sincronia, TheFileIsSyncedBeforeTheRenameAndTheFolderAfterIt) {
     EXPECT_EQ(sincronie[1].nododelbersaglio, info.st_ino);
     EXPECT_EQ(sincronie[1].nodo, suacartella.st_ino);
     EXPECT_EQ(sincronie[1].dispositivo, suacartella.st_dev);
+}
+
+// An archive of no draws exports an empty file: no bytes, and no null pointer
+// for them either.
+TEST(Chiamate, AnEmptyExportHandsTheSystemNoNullBuffer) {
+    prove::Cartella cartella;
+    Stato s;
+    s.cartellaprogramma = cartella.testo();
+    s.archiviofile.assign(DIMARCHIVIO, 0);
+    buffernulli = 0;
+    ASSERT_TRUE(esportaarchivio(s, [](const Data&) { return std::string("x"); }));
+    EXPECT_EQ(buffernulli, 0);
+    EXPECT_TRUE(prove::leggi(cartella / "archivio.txt").empty());
+    buffernulli = 0;
+    EXPECT_TRUE(scrivifilesicuro((cartella / "vuoto").string(), {}));
+    EXPECT_EQ(buffernulli, 0);
 }
 
 } // namespace
