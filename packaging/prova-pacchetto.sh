@@ -45,6 +45,9 @@ echo "$report"
 user="$scratch/home/data/Bolv/Bolv"
 (cd "$user" && sha256sum -c --quiet "$scratch/shipped.sum") ||
     { echo "the per-user folder does not hold the shipped data"; exit 1; }
+for f in "$user"/*; do
+    [ "$(stat -c %A "$f")" = "-rw-------" ] || { echo "the user's copy is not the user's: $f"; exit 1; }
+done
 (cd "$root/usr/share/bolv" && sha256sum -c --quiet "$scratch/shipped.sum")
 # The draws of the shipped archive: the days of slots 1..8000 that are not 0.
 draws="$(od -An -v -tu1 -j88000 -N8000 "$root/usr/share/bolv/archivio.dat" |
