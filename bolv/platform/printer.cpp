@@ -1,12 +1,19 @@
 #include "printer.h"
 
+#include "filedialog.h"
 #include "messagebox.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -17,13 +24,16 @@ class PainterSurface : public PrintSurface {
   public:
     explicit PainterSurface(std::unique_ptr<QPrinter> printer)
         : printer_(std::move(printer)), painter_(printer_.get()) {
-        setFont(QStringLiteral("Courier"), 10);
+        if (painter_.isActive()) setFont(QStringLiteral("Courier"), 10);
     }
+    bool started() const { return painter_.isActive(); }
     ~PainterSurface() override {
         if (painter_.isActive()) painter_.end();
     }
 
     void setFont(const QString& family, double points) override {
+        family_ = family;
+        points_ = points;
         QFont f(family);
         f.setPointSizeF(points);
         f.setStyleHint(QFont::TypeWriter);
@@ -53,6 +63,26 @@ class PainterSurface : public PrintSurface {
         x_ = 0;
         column_ = 0;
         y_ += lineHeight_;
+    }
+
+    double shrinkToFit(const QStringList& lines) override {
+        const double page = printer_->width();
+        auto widest = [&] {
+            const QFontMetricsF m(painter_.font(), printer_.get());
+            double w = 0;
+            for (const QString& l : lines)
+                w = std::max(w, m.horizontalAdvance(l));
+            return w;
+        };
+        const double w = widest();
+        if (w <= page) return points_;
+        // Widths grow almost in proportion to the size; tenths of a point down from
+        // there until the hinted widths fit too.
+        double points = std::floor(points_ * page / w * 10) / 10;
+        setFont(family_, std::max(points, minimumPoints));
+        while (points_ > minimumPoints && widest() > page)
+            setFont(family_, std::max(points_ - 0.1, minimumPoints));
+        return points_;
     }
 
     void setPosition(int x, int y) override {
@@ -97,18 +127,33 @@ class PainterSurface : public PrintSurface {
         }
     }
 
+    static constexpr double minimumPoints = 1;
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
+    QString family_;
+    double points_ = 0;
     double x_ = 0, y_ = 0;
     int column_ = 0;
     double lineHeight_ = 0, ascent_ = 0, charWidth_ = 1;
 };
 
-std::unique_ptr<QPrinter> systemPrinter(PrinterChoice choice) {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
+// Where no printer is installed: a PDF file, or null after the message.
+std::unique_ptr<QPrinter> pdfInsteadOfPrinter() {
+    const QString path = askPdfFile();
+    if (path.isEmpty()) {
         message(noPrinterMessage, defaultTitle, Icon::Exclamation);
         return nullptr;
     }
+    return pdfPrinter(path);
+}
+
+QString printerName(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                         : printer.printerName();
+}
+
+std::unique_ptr<QPrinter> systemPrinter(PrinterChoice choice) {
+    if (QPrinterInfo::availablePrinters().isEmpty()) return pdfInsteadOfPrinter();
     QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) info = QPrinterInfo::availablePrinters().constFirst();
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
@@ -141,6 +186,10 @@ void RecordingPrinter::newLine() {
     job_.text.newLine();
 }
 
+double RecordingPrinter::shrinkToFit(const QStringList&) {
+    return job_.points;
+}
+
 void RecordingPrinter::setPosition(int x, int y) {
     job_.operations.append(PrintOperation{PrintOperation::Position, {}, 0, x, y});
 }
@@ -164,11 +213,53 @@ void RecordingPrinter::endDoc() {
     job_.ended = true;
 }
 
+QString printFailedMessage(const QString& target) {
+    return QStringLiteral("Impossibile avviare la stampa su ") + target +
+           QStringLiteral(": controllare che la stampante sia pronta, o che la cartella del file "
+                          "esista e sia scrivibile. Non è stato stampato nulla.");
+}
+
+QString askPdfFile() {
+    QString path;
+    if (PrinterSeam* seam = PrinterSeam::active()) {
+        ++seam->pdfQuestions_;
+        if (!seam->pdfFiles_.empty()) {
+            path = seam->pdfFiles_.front();
+            seam->pdfFiles_.pop_front();
+        }
+    } else {
+        FileDialog dialog;
+        dialog.setTitle(QStringLiteral("Stampa su file PDF"));
+        dialog.setFilter(QStringLiteral("Documento PDF (*.pdf)|*.pdf"));
+        dialog.setDefaultExtension(QStringLiteral("pdf"));
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(folder).isDir()) folder = QDir::homePath();
+        dialog.setInitialFolder(folder);
+        dialog.setFileName(QCoreApplication::applicationName() + QStringLiteral(".pdf"));
+        if (dialog.showSave()) path = dialog.fileName();
+    }
+    if (path.isEmpty()) return {};
+    if (QFileInfo::exists(path) &&
+        !ask(QStringLiteral("Il file ") + path + QStringLiteral(" esiste già. Sostituirlo?")))
+        return {};
+    return path;
+}
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setDocName(QFileInfo(path).completeBaseName());
+    return printer;
+}
+
 std::unique_ptr<PrintSurface> openPrinter(PrinterChoice choice) {
     if (PrinterSeam* seam = PrinterSeam::active()) {
+        // A machine without printers prints to the PDF file for real: a PDF needs none.
         if (seam->noPrinter_) {
-            message(noPrinterMessage, defaultTitle, Icon::Exclamation);
-            return nullptr;
+            std::unique_ptr<QPrinter> printer = pdfInsteadOfPrinter();
+            return printer ? surfaceOn(std::move(printer)) : nullptr;
         }
         if (choice == PrinterChoice::Dialog) {
             ++seam->dialogs_;
@@ -183,7 +274,13 @@ std::unique_ptr<PrintSurface> openPrinter(PrinterChoice choice) {
 }
 
 std::unique_ptr<PrintSurface> surfaceOn(std::unique_ptr<QPrinter> printer) {
-    return std::make_unique<PainterSurface>(std::move(printer));
+    const QString name = printerName(*printer);
+    auto surface = std::make_unique<PainterSurface>(std::move(printer));
+    if (!surface->started()) {
+        message(printFailedMessage(name), defaultTitle, Icon::Exclamation);
+        return nullptr;
+    }
+    return surface;
 }
 
 } // namespace platform

@@ -84,8 +84,11 @@ void stampagriglia(const platform::GridContent& griglia, const Righe& righe,
     const Stato& s = programma();
     auto stampante = platform::openPrinter();
     if (!stampante) return;
+    const QStringList linee = righereport(griglia, righe, colonne, dataultimaestrazione(s));
     stampante->setFont(QStringLiteral("Courier"), s.dimensionecarattere);
-    stampante->printLines(righereport(griglia, righe, colonne, dataultimaestrazione(s)));
+    // A report wider than the paper is printed smaller rather than cut at the edge.
+    stampante->shrinkToFit(linee);
+    stampante->printLines(linee);
     stampante->endDoc();
 }
 

@@ -27,7 +27,8 @@ QStringList righereport(const platform::GridContent& griglia, const Righe& righe
 // The date text of the last draw held in the archive ("dd.mm.yyyy").
 QString dataultimaestrazione(const Stato& s);
 
-// The report on the printer, in Courier at dimensionecarattere points.
+// The report on the printer, in Courier at dimensionecarattere points (smaller when a line
+// would not fit the page's width).
 void stampagriglia(const platform::GridContent& griglia, const Righe& righe,
                    const std::vector<int>& colonne);
 // The report appended to a text file the user chooses. A cancelled dialog,

@@ -14,6 +14,7 @@
 #include "stato.h"
 #include "windowregistry.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -101,6 +102,7 @@ class TestServizi : public prova::Provafinestre {
     void saveReportsAFileThatCannotBeWritten();
     void printGoesToThePrinterInCourier();
     void printWithoutPrinterLosesNothing();
+    void printWithoutPrinterGoesToThePdfChosen();
     void waitWindowIsOneAndClosesCleanly();
     void helpHasATopicForEveryContext();
     void copyTakesTheActiveGridOrTextBox();
@@ -261,6 +263,30 @@ void TestServizi::printWithoutPrinterLosesNothing() {
     stampagriglia(piccola(), titoli("Tabella", ""), colonnepiccola);
     QCOMPARE(box.texts(), QStringList{platform::noPrinterMessage});
     QVERIFY(stampante.jobs().empty());
+}
+
+// The widest report of the program (13 columns 12 characters apart) at the largest size.
+void TestServizi::printWithoutPrinterGoesToThePdfChosen() {
+    platform::GridContent g(40, 13);
+    for (int i = 0; i < 40; ++i)
+        for (int j = 0; j < 13; ++j)
+            g.setText(i, j,
+                      i == 0 ? QStringLiteral("Colonna %1").arg(j) : QStringLiteral("1234567"));
+    std::vector<int> colonne;
+    for (int j = 0; j < 13; ++j)
+        colonne.push_back(1 + 12 * j);
+    programma().dimensionecarattere = 10;
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("tabella.pdf"));
+    platform::BoxSeam box;
+    platform::PrinterSeam stampante;
+    stampante.setNoPrinter(true);
+    stampante.queuePdfFile(pdf);
+    stampagriglia(g, titoli("Tabella", "Ruota di Bari"), colonne);
+    QVERIFY(box.shown().isEmpty());
+    QCOMPARE(stampante.pdfQuestions(), 1);
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    QVERIFY(leggi(pdf).startsWith("%PDF"));
 }
 
 void TestServizi::waitWindowIsOneAndClosesCleanly() {
