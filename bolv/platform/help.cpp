@@ -56,13 +56,22 @@ QStringList allPages() {
     return pages;
 }
 
+// page empty: the page shown stays (the contents when none is).
 void request(HelpRequest::Kind kind, int context, const QString& page) {
     if (HelpSeam* seam = HelpSeam::active()) {
-        seam->record({kind, context, page});
+        const QString shown =
+            !page.isEmpty() ? page
+                            : (seam->requests().isEmpty() ? helpContentsPage
+                                                          : seam->requests().constLast().page);
+        seam->record({kind, context, shown});
         return;
     }
     HelpWindow* w = HelpWindow::instance();
-    w->showPage(page);
+    if (!w->isVisible()) centreOver(w, registry().mainWindow());
+    if (!page.isEmpty())
+        w->showPage(page);
+    else if (w->currentPage().isEmpty())
+        w->showPage(helpContentsPage);
     w->show();
     w->raise();
     w->activateWindow();
@@ -99,7 +108,7 @@ void showHelpIndex() {
     request(HelpRequest::Index, 0, helpIndexPage);
 }
 void showHelpSearch() {
-    request(HelpRequest::Search, 0, helpContentsPage);
+    request(HelpRequest::Search, 0, {});
 }
 
 QList<QPair<QString, QString>> searchHelp(const QString& query) {
@@ -117,7 +126,8 @@ QList<QPair<QString, QString>> searchHelp(const QString& query) {
     return found;
 }
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+// A dialog of the main window, so it stays above it.
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setupUi();
 }
 

@@ -31,8 +31,10 @@ inline const QString helpIndexPage = QStringLiteral("qrc:/guida/indice-analitico
 
 void showHelpTopic(int context);
 void showHelpContents();
-void showHelpIndex();  // the index, with the search field ready
-void showHelpSearch(); // the search field of the help window
+void showHelpIndex(); // the index, with the search field ready
+// The search field of the help window, over the page it shows (the contents
+// when it shows none), as the index leaves it.
+void showHelpSearch();
 
 // The pages whose text holds every word of the query (case ignored), as
 // (page, title) pairs in contents order.

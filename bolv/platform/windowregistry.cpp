@@ -1,10 +1,13 @@
 #include "windowregistry.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace platform {
 
@@ -28,7 +31,49 @@ RegistryCloseWatcher& closeWatcher() {
     static RegistryCloseWatcher* watcher = new RegistryCloseWatcher;
     return *watcher;
 }
+
+const char* const placedProperty = "platformPlaced";
+
+// What the window manager adds around a window: the window's own frame once it
+// has been shown, else that of the owner, framed by the same manager.
+QMargins frameOf(const QWidget* w) {
+    const QRect outer = w->frameGeometry(), inner = w->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// A top-level window shown for the first time stands over the main window.
+void placeOnFirstShow(QWidget* frame, const QWidget* owner) {
+    if (!frame->isWindow() || frame->isVisible() || frame->property(placedProperty).toBool())
+        return;
+    centreOver(frame, owner);
+    frame->setProperty(placedProperty, true);
+}
 } // namespace
+
+void centreOver(QWidget* window, const QWidget* owner) {
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
+    const QWidget* over = owner && owner->isVisible() ? owner->window() : nullptr;
+    QScreen* screen = over ? over->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame =
+        window->isVisible() ? frameOf(window) : (over ? frameOf(over) : QMargins());
+    const QSize room = area.size().shrunkBy(frame);
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room));
+    QRect outer(QPoint(), window->size().grownBy(frame));
+    outer.moveCenter(over ? over->frameGeometry().center() : area.center());
+    outer.moveLeft(std::clamp(outer.left(), area.left(), area.right() + 1 - outer.width()));
+    outer.moveTop(std::clamp(outer.top(), area.top(), area.bottom() + 1 - outer.height()));
+    window->move(outer.topLeft()); // a window's position is that of its frame
+}
+
+void makeDialogOf(QWidget* window, QWidget* owner) {
+    // Only a dialog is kept above its owner by the window manager (a transient
+    // window); a plain window of its own falls behind when the owner is clicked.
+    window->setParent(owner, (window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+}
 
 WindowRegistry& WindowRegistry::instance() {
     static WindowRegistry registry;
@@ -71,7 +116,7 @@ QWidget* WindowRegistry::window(const QString& name) {
         sub->move(0, 0); // the client area's top-left corner
         frame = sub;
     } else {
-        if (main_) w->setParent(main_, w->windowFlags() | Qt::Window);
+        if (main_) makeDialogOf(w, main_);
         w->setAttribute(Qt::WA_DeleteOnClose);
         w->hide();
     }
@@ -94,6 +139,7 @@ QWidget* WindowRegistry::show(const QString& name) {
     if (!w) return nullptr;
     QWidget* f = frame(name);
     if (f != w) w->show();
+    placeOnFirstShow(f, main_);
     f->show();
     f->raise();
     return w;
@@ -104,6 +150,7 @@ QWidget* WindowRegistry::visform(const QString& name) {
     if (!w) return nullptr;
     QWidget* f = frame(name);
     if (f != w) w->show();
+    placeOnFirstShow(f, main_);
     f->showNormal();
     if (QMdiSubWindow* sub = subWindow(name)) area_->setActiveSubWindow(sub);
     f->raise();

@@ -3,6 +3,9 @@
 // the first use of the name creates it hidden (as a child of the main window's
 // QMdiArea, or as a window of its own) and later uses find the same one.
 //
+// A window of its own is a dialog of the main window: it stays above it, and
+// the first time it shows it is centred over it, wholly on the screen.
+//
 // Closing discards the window: it disappears at once and is deleted later
 // (deleteLater), so a handler of that window that closed it, directly or
 // through the recomputation, runs on to its end. The next use creates it
@@ -26,6 +29,13 @@ enum class WindowKind {
     MdiChild, // inside the main window's client area, at its top-left corner
     TopLevel, // a window of its own over the main window (dialogs, splash)
 };
+
+// Moves (and if need be shrinks) a window so that it stands centred over the
+// owner's window, or the screen's centre when the owner is null or hidden, and
+// wholly within the screen's available area, frame included.
+void centreOver(QWidget* window, const QWidget* owner);
+// A window of its own that stays above owner (its transient dialog); null: none.
+void makeDialogOf(QWidget* window, QWidget* owner);
 
 class WindowRegistry {
   public:

@@ -3,6 +3,8 @@
 #include "immagini.h"
 #include "nomifinestre.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -40,7 +42,10 @@ void init::costruisci() {
     for (QWidget* w : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Label3),
                        static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2)})
         colonna->addWidget(w);
-    setFixedSize(sizeHint());
+    // Wide enough for its title in the frame, beside the frame's icon and buttons.
+    const int pertitolo =
+        QFontMetrics(QApplication::font()).horizontalAdvance(windowTitle()) * 6 / 5 + 140;
+    setFixedSize(std::max(sizeHint().width(), pertitolo), sizeHint().height());
 }
 
 void init::progresso(const QString& testo) {

@@ -42,7 +42,10 @@ messager* finestramessaggio() {
 }
 
 void mostramessaggio(const QString& testo) {
-    if (!finestra) finestra = new messager(platform::registry().mainWindow());
+    if (!finestra) {
+        finestra = new messager(platform::registry().mainWindow());
+        platform::centreOver(finestra, platform::registry().mainWindow());
+    }
     finestra->show();
     finestra->raise();
     finestra->Label1()->setText(testo);

@@ -28,6 +28,7 @@ class TestSeams : public QObject {
     void noPrinterSaysSoAndGivesNothing();
     void printDialogCanBeCancelled();
     void helpResolvesTopicsAndFallsBackToTheContents();
+    void helpIndexKeepsItsPageForTheSearch();
     void helpSearchFindsPagesWithEveryWord();
     void mousePointerShapes();
     void clipboardKeepsText();
@@ -183,6 +184,27 @@ void TestSeams::helpResolvesTopicsAndFallsBackToTheContents() {
     QCOMPARE(seam.requests()[1].page, helpContentsPage);
     QCOMPARE(seam.requests()[2].kind, HelpRequest::Index);
     QCOMPARE(seam.requests()[2].page, helpIndexPage);
+}
+
+// "Indice...": the index, then its search, over the index.
+void TestSeams::helpIndexKeepsItsPageForTheSearch() {
+    {
+        HelpSeam seam;
+        showHelpSearch(); // nothing shown yet: the contents
+        showHelpIndex();
+        showHelpSearch();
+        QCOMPARE(seam.requests().size(), 3);
+        QCOMPARE(seam.requests()[0].page, helpContentsPage);
+        QCOMPARE(seam.requests()[2].kind, HelpRequest::Search);
+        QCOMPARE(seam.requests()[2].page, helpIndexPage);
+    }
+    showHelpIndex();
+    showHelpSearch();
+    HelpWindow* w = HelpWindow::instance();
+    QCOMPARE(w->currentPage(), helpIndexPage);
+    QCOMPARE(w->focusWidget(), w->findChild<QWidget*>(QStringLiteral("cerca")));
+    QCOMPARE(w->windowType(), Qt::Dialog);
+    delete w;
 }
 
 void TestSeams::helpSearchFindsPagesWithEveryWord() {

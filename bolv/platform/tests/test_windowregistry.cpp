@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 
 using namespace platform;
@@ -30,6 +31,8 @@ class TestWindowRegistry : public QObject {
     void closeOpenClosesOnlyOpenWindowsInOrder();
     void userCloseForgetsTheWindow();
     void topLevelWindows();
+    void topLevelWindowsStandOverTheMainWindow_data();
+    void topLevelWindowsStandOverTheMainWindow();
 
   private:
     QMainWindow* main_ = nullptr;
@@ -128,6 +131,55 @@ void TestWindowRegistry::topLevelWindows() {
     QVERIFY(w->isHidden());
     registry().visform("cfgform");
     QVERIFY(w->isVisible());
+}
+
+// Positions are frames (the offscreen platform draws one too), within the screen's
+// available area; the main window is placed relative to that area.
+void TestWindowRegistry::topLevelWindowsStandOverTheMainWindow_data() {
+    QTest::addColumn<QRect>("main"); // from the area's top left
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("centred"); // else pushed inside the area
+    QTest::newRow("centred over the main window")
+        << QRect(100, 50, 500, 400) << QSize(300, 200) << true;
+    QTest::newRow("kept on the screen at the right and bottom")
+        << QRect(-1, -1, 300, 200) << QSize(400, 300) << false; // -1: at the far corner
+    QTest::newRow("kept on the screen at the left and top")
+        << QRect(0, 0, 200, 100) << QSize(400, 300) << false;
+    QTest::newRow("larger than the screen: shrunk to it")
+        << QRect(0, 0, 300, 200) << QSize(5000, 5000) << false;
+}
+
+void TestWindowRegistry::topLevelWindowsStandOverTheMainWindow() {
+    QFETCH(QRect, main);
+    QFETCH(QSize, size);
+    QFETCH(bool, centred);
+    const QRect area = main_->screen()->availableGeometry();
+    if (main.left() < 0)
+        main.moveTopLeft({area.width() - main.width(), area.height() - main.height()});
+    main_->setGeometry(main.translated(area.topLeft()));
+    registry().define(
+        "about",
+        [size] {
+            auto* w = new Finestra;
+            w->resize(size);
+            return w;
+        },
+        WindowKind::TopLevel);
+    QWidget* w = registry().show("about");
+    QCOMPARE(w->windowType(), Qt::Dialog); // the window manager keeps it above the main window
+    QCOMPARE(w->parentWidget(), main_);
+    const QRect placed = w->frameGeometry();
+    QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                   .arg(placed.x())
+                                                   .arg(placed.y())
+                                                   .arg(placed.width())
+                                                   .arg(placed.height())));
+    const QPoint offset = placed.center() - main_->frameGeometry().center();
+    QCOMPARE(offset.manhattanLength() <= 1, centred);
+    // Moved by the user, it stays where it was put when shown again.
+    w->move(area.topLeft() + QPoint(10, 10));
+    registry().visform("about");
+    QCOMPARE(w->pos(), area.topLeft() + QPoint(10, 10));
 }
 
 QTEST_MAIN(TestWindowRegistry)
