@@ -3,8 +3,10 @@
 #include "catalogo.h"
 #include "elabora.h"
 #include "immagini.h"
+#include "info.h"
 #include "interfacciafinestre.h"
 #include "lavorolungo.h"
+#include "nomifinestre.h"
 #include "occupato.h"
 #include "servizi.h"
 
@@ -325,6 +327,10 @@ void bolvmain::disattivaambiterni() {
 }
 
 void bolvmain::aggiornastato() {
+    // "Informazioni" stays open through a recomputation: it shows the new window's figures.
+    if (auto* i =
+            dynamic_cast<info*>(platform::registry().existing(QString::fromLatin1(nomi::info))))
+        i->aggiorna();
     pannelli[2]->setText(qs(testostato(s)));
     pannelli[3]->setEnabled(s.ambiattivi);
     pannelli[4]->setEnabled(s.ternattivi);

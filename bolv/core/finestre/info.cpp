@@ -64,7 +64,6 @@ info::info(Stato& s) : Finestra(s, nomi::info) {
 
 void info::costruisci() {
     setWindowTitle(QStringLiteral("Informazioni"));
-    const auto valori = valoriinfo(s);
     const char* const didascalie[] = {"Numero totale estrazioni in archivio",
                                       "Data prima estrazione impostata:",
                                       "Data ultima estrazione:",
@@ -79,7 +78,7 @@ void info::costruisci() {
         QGridLayout* g = righe[i < 4 ? 0 : 1];
         const int riga = i < 4 ? i : i - 4;
         g->addWidget(new QLabel(QString::fromUtf8(didascalie[i]), this), riga, 0);
-        Label3[i] = etichetta(nomecontrollo(QStringLiteral("Label3"), i), valori[i]);
+        Label3[i] = etichetta(nomecontrollo(QStringLiteral("Label3"), i));
         g->addWidget(Label3[i], riga, 1);
     }
     righe[1]->addWidget(
@@ -96,6 +95,13 @@ void info::costruisci() {
     for (QWidget* w : {static_cast<QWidget*>(riquadri[0]), static_cast<QWidget*>(riquadri[1]),
                        static_cast<QWidget*>(sistema), static_cast<QWidget*>(Command2)})
         colonna->addWidget(w);
+    aggiorna();
+}
+
+void info::aggiorna() {
+    const auto valori = valoriinfo(s);
+    for (int i = 0; i < 6; ++i)
+        Label3[i]->setText(valori[i]);
 }
 
 void info::Command1_Click() {

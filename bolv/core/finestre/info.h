@@ -1,6 +1,7 @@
 // The archive information window "Informazioni": a few facts about the archive and the
-// current statistics, filled once when it opens, and a button that starts the system's
-// information program.
+// current statistics, and a button that starts the system's information program. It is
+// filled when it opens and again after every recomputation, so it never shows the figures
+// of an analysis window that has since changed.
 #pragma once
 
 #include "finestra.h"
@@ -29,6 +30,8 @@ std::array<QString, 6> valoriinfo(const Stato& s);
 class info : public Finestra {
   public:
     explicit info(Stato& s);
+    // Fills the values again from the current state.
+    void aggiorna();
 
   private:
     void costruisci();

@@ -14,7 +14,10 @@
 #include "windowregistry.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
 #include <filesystem>
@@ -212,6 +215,9 @@ const QString INSERIMENTO = QString::fromLatin1(nomi::inserimento);
 // ever undone, never a mark set by a command.
 QPointer<QAction> ultimoscatto;
 
+// The folder of the last picture chosen in this run.
+QString ultimacartellaimmagini;
+
 void ricordascatto(QAction* voce) {
     ultimoscatto = voce;
     QTimer::singleShot(0, voce, [] { ultimoscatto = nullptr; });
@@ -235,12 +241,27 @@ void comandoanno(bolvmain& m, int anno) {
     ultimoscatto = nullptr;
 }
 
+QString cartellaimmagini() {
+    if (!ultimacartellaimmagini.isEmpty() && QFileInfo(ultimacartellaimmagini).isDir())
+        return ultimacartellaimmagini;
+    const QString immagini = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(immagini).isDir() ? immagini : QDir::homePath();
+}
+
 void comandocaricasfondo(bolvmain& m) {
     platform::FileDialog& dialogo = platform::commonDialog();
     dialogo.setTitle(QStringLiteral("Carica immagine di sfondo"));
     dialogo.setFilter(QStringLiteral("Immagine jpeg|*.jpg"));
     dialogo.setDefaultExtension(QStringLiteral("*.jpg"));
-    if (!dialogo.showOpen()) return;
+    // A picture is looked for among the user's pictures, never under a name another command
+    // left in the dialog; the other commands keep opening in the program folder.
+    const QString cartellaprecedente = dialogo.initialFolder();
+    dialogo.setInitialFolder(cartellaimmagini());
+    dialogo.setFileName({});
+    const bool scelto = dialogo.showOpen();
+    dialogo.setInitialFolder(cartellaprecedente);
+    if (!scelto) return;
+    ultimacartellaimmagini = QFileInfo(dialogo.fileName()).absolutePath();
     caricasfondo(m.stato(), m, dialogo.fileName().toStdString());
 }
 

@@ -11,6 +11,7 @@
 
 #include "stato.h"
 
+#include <QString>
 #include <optional>
 #include <string>
 
@@ -82,8 +83,11 @@ void inserimentoaccoda(Stato& s);
 bool inserimentointermedio(Stato& s, const std::optional<std::string>& risposta);
 
 // The handlers of the entries and toolbar keys, with their questions and dialogs.
-void comandoanno(bolvmain& m, int anno);            // question, then sceglianno
-void comandocaricasfondo(bolvmain& m);              // file dialog, then caricasfondo
+void comandoanno(bolvmain& m, int anno); // question, then sceglianno
+void comandocaricasfondo(bolvmain& m);   // file dialog, then caricasfondo
+// Where "Carica sfondo..." opens: the folder of the last picture chosen, else the user's
+// pictures folder, else the home folder.
+QString cartellaimmagini();
 void comandoinserimento(bolvmain& m, bool dabarra); // append mode, then the entry window
 void comandointermedio(bolvmain& m);                // input box, then the entry window
 

@@ -2,11 +2,13 @@
 #include "archiviodiprova.h"
 
 #include "info.h"
+#include "nomifinestre.h"
 
 #include "help.h"
 #include "messagebox.h"
 #include "systeminfo.h"
 #include "textformat.h"
+#include "windowregistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,6 +45,7 @@ class TestInfo : public prova::Provafinestre {
     void massimo();
     void valori();
     void archiviovuoto();
+    void seguelafinestradianalisi();
     void systeminfo();
     void guida();
 };
@@ -95,6 +98,23 @@ void TestInfo::archiviovuoto() {
     const QString attesi[] = {" 0", "", "", "528.000 bytes", " 0", " 0"};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(valore(f, i), attesi[i]);
+}
+
+// Left open through a recomputation, it shows the figures of the new analysis window.
+void TestInfo::seguelafinestradianalisi() {
+    prova::Avviato a;
+    QVERIFY(a.programma);
+    a.voce("infarcmenu")->trigger();
+    QWidget* f = platform::registry().existing(QString::fromLatin1(nomi::info));
+    QVERIFY(f);
+    QVERIFY(valore(*f, 1) != QStringLiteral("07.01.1939"));
+    Stato& s = programma();
+    s.primaestrazione = 54;
+    elabora(s);
+    QCOMPARE(platform::registry().existing(QString::fromLatin1(nomi::info)), f);
+    QCOMPARE(valore(*f, 1), QStringLiteral("07.01.1939"));
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(valore(*f, i), valoriinfo(s)[i]);
 }
 
 void TestInfo::systeminfo() {

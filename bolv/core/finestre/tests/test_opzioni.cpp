@@ -14,6 +14,8 @@
 #include "windowregistry.h"
 
 #include <QAction>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -85,6 +87,7 @@ class TestOpzioni : public prova::Provafinestre {
     void caricasfondo_data();
     void caricasfondo();
     void visualizzasfondo();
+    void caricasfondoapretralefoto();
     void intermedio_data();
     void intermedio();
 
@@ -556,6 +559,45 @@ void TestOpzioni::attivazionidallafinestra() {
     QVERIFY(!s.ambiattivi && !s.ternattivi);
     QVERIFY(a.voce("attivaa")->isVisible() && a.voce("attambi_menu")->isEnabled());
     QVERIFY(!a.m().pannello(4)->isEnabled());
+}
+
+// "Carica sfondo..." opens among the user's pictures with no name typed in, whatever the
+// backup left in the dialog, then where the last picture was; the backup still opens in
+// the program folder.
+void TestOpzioni::caricasfondoapretralefoto() {
+    QTemporaryDir casa, altrove;
+    QVERIFY(QDir(casa.path()).mkpath(QStringLiteral("Pictures")));
+    const QByteArray primacasa = qgetenv("HOME");
+    qputenv("HOME", casa.path().toLocal8Bit());
+    const QString foto = altrove.filePath(QStringLiteral("foto.jpg"));
+    QImage immagine(8, 8, QImage::Format_RGB32);
+    immagine.fill(Qt::red);
+    QVERIFY(immagine.save(foto, "JPG"));
+    {
+        platform::BoxSeam scatole;
+        platform::FileDialogSeam dialogo;
+        Avviato a;
+        QVERIFY(a.programma);
+        dialogo.queueCancel();
+        a.voce("cbmenu")->trigger();
+        dialogo.queueChoice(foto);
+        a.voce("menucaricasf")->trigger();
+        dialogo.queueCancel();
+        a.voce("sfondo")->trigger();
+        dialogo.queueCancel();
+        a.voce("cbmenu")->trigger();
+        const auto& r = dialogo.requests();
+        QCOMPARE(r.size(), 4);
+        QCOMPARE(r[1].title, QStringLiteral("Carica immagine di sfondo"));
+        QCOMPARE(r[1].fileName, QString());
+        QCOMPARE(r[1].initialFolder, casa.filePath(QStringLiteral("Pictures")));
+        QCOMPARE(r[2].fileName, QString());
+        QCOMPARE(r[2].initialFolder, altrove.path());
+        QCOMPARE(r[3].initialFolder, r[0].initialFolder);
+        QCOMPARE(r[3].initialFolder, a.p.cartella.radice());
+        QVERIFY(!a.m().sfondo().isNull());
+    }
+    qputenv("HOME", primacasa);
 }
 
 QTEST_MAIN(TestOpzioni)
