@@ -106,6 +106,8 @@ void bolvmain::costruisci() {
     setObjectName(QStringLiteral("bolvmain"));
     setWindowTitle(TITOLO);
     setWindowIcon(fotogrammianimazione().first());
+    // The message boxes, file dialogs and windows of their own show the program's icon at rest.
+    QApplication::setWindowIcon(fotogrammianimazione().first());
     lavoro = new areadilavoro(this);
     lavoro->setObjectName(QStringLiteral("MDIClient"));
     lavoro->viewport()->installEventFilter(this);
@@ -159,6 +161,9 @@ void bolvmain::costruiscimenu() {
         }
         lega(a, v.azione, v.proprieta, false);
     }
+    for (const auto& i : iconemenu())
+        if (QAction* a = azioni.value(QString::fromLatin1(i.nome)))
+            a->setIcon(iconapulsante(QString::fromLatin1(i.icona), i.tema));
 }
 
 QMenu* bolvmain::sottomenu(const QString& percorso) {
@@ -179,7 +184,7 @@ QToolBar* bolvmain::costruiscibarra(const QString& nome, std::span<const Pulsant
             barra->addSeparator();
             continue;
         }
-        QAction* a = barra->addAction(immaginepulsante(QString::fromUtf8(p.glifo), p.colore),
+        QAction* a = barra->addAction(iconapulsante(QString::fromLatin1(p.chiave), p.tema),
                                       QString::fromUtf8(p.suggerimento));
         a->setObjectName(QString::fromLatin1(p.chiave));
         a->setToolTip(QString::fromUtf8(p.suggerimento));

@@ -1,5 +1,6 @@
 #include "immagini.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -8,7 +9,18 @@ namespace bolv {
 
 namespace {
 
-constexpr int latopulsante = 24;
+// Grey at a third of its opacity.
+QPixmap spenta(const QPixmap& immagine) {
+    QImage grigia = immagine.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grigia.height(); ++y) {
+        auto* riga = reinterpret_cast<QRgb*>(grigia.scanLine(y));
+        for (int x = 0; x < grigia.width(); ++x) {
+            const int g = 96 + qGray(riga[x]) / 2;
+            riga[x] = qRgba(g, g, g, qAlpha(riga[x]) / 3);
+        }
+    }
+    return QPixmap::fromImage(grigia);
+}
 
 QFont carattere(int pixel, bool grassetto) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -65,21 +77,16 @@ QPixmap fotogramma(int indice) {
 
 } // namespace
 
-QIcon immaginepulsante(const QString& glifo, QColor colore) {
-    QPixmap immagine(latopulsante, latopulsante);
-    immagine.fill(Qt::transparent);
-    QPainter p(&immagine);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sfumatura(0, 0, 0, latopulsante);
-    sfumatura.setColorAt(0, colore.lighter(140));
-    sfumatura.setColorAt(1, colore.darker(130));
-    p.setPen(QPen(colore.darker(180), 1));
-    p.setBrush(sfumatura);
-    p.drawRoundedRect(QRectF(1.5, 1.5, latopulsante - 3, latopulsante - 3), 5, 5);
-    p.setPen(Qt::white);
-    p.setFont(carattere(glifo.size() > 2 ? 8 : 11, true));
-    p.drawText(immagine.rect(), Qt::AlignCenter, glifo);
-    return QIcon(immagine);
+QIcon iconapulsante(const QString& nome, const char* tema) {
+    const QIcon propria(QStringLiteral(":/icone/%1.svg").arg(nome));
+    const QIcon sorgente = tema ? QIcon::fromTheme(QString::fromLatin1(tema), propria) : propria;
+    QIcon icona;
+    for (int lato : {16, 24, 32, 48}) {
+        const QPixmap normale = sorgente.pixmap(QSize(lato, lato));
+        icona.addPixmap(normale, QIcon::Normal);
+        icona.addPixmap(spenta(normale), QIcon::Disabled);
+    }
+    return icona;
 }
 
 const QVector<QIcon>& fotogrammianimazione() {

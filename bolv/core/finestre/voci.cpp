@@ -178,65 +178,79 @@ const Vocemenu voci[] = {
 #undef AMBI
 #undef OPZ
 
-// Colours of the button tiles, one per family of commands.
-constexpr QColor archivio(150, 90, 40), modifica(30, 140, 60), dati(40, 90, 170),
-    tabelle(20, 130, 140), gioco(200, 120, 0), opzioni(110, 110, 120), sorte(170, 40, 40),
-    analisi(90, 50, 160);
-const Pulsante separatore{nullptr, nullptr, nullptr, {}, nulla};
+const Pulsante separatore{nullptr, nullptr, nullptr, nulla};
 
 const Pulsante standard[] = {
-    {"archivio", "Lettura Archivio", "Ar", archivio, finestra(nomi::archivio2)},
-    {"archesteso", "Archivio In Visualizzazione Estesa", "365", archivio,
-     finestra(nomi::archesteso)},
-    {"insfondo", "Inserimento Estrazioni", "+", modifica, comando("insfondo")},
-    {"info", "Informazioni sull'archivio", "i", dati, finestra(nomi::info)},
-    {"estremi", "Impostazione Estremi", "\u2194", dati, finestra(nomi::estremi)},
-    {"insint", "Inserimento Intermedio", "+n", modifica, comando("insint")},
-    {"incolla", "Incolla Estrazione", "Ap", modifica, comando("incolla")},
+    {"archivio", "Lettura Archivio", nullptr, finestra(nomi::archivio2)},
+    {"archesteso", "Archivio In Visualizzazione Estesa", nullptr, finestra(nomi::archesteso)},
+    {"insfondo", "Inserimento Estrazioni", nullptr, comando("insfondo")},
+    {"info", "Informazioni sull'archivio", "dialog-information", finestra(nomi::info)},
+    {"estremi", "Impostazione Estremi", nullptr, finestra(nomi::estremi)},
+    {"insint", "Inserimento Intermedio", nullptr, comando("insint")},
+    {"incolla", "Incolla Estrazione", "edit-paste", comando("incolla")},
     separatore,
-    {"creab", "Crea Backup", "B\u2193", archivio, comando("cbmenu")},
-    {"ripristinab", "Ripristina Backup", "B\u2191", archivio, comando("rbmenu")},
-    {"esporta", "Esporta Archivio", "txt", archivio, comando("esportamenu")},
+    {"creab", "Crea Backup", "document-save", comando("cbmenu")},
+    {"ripristinab", "Ripristina Backup", "document-open", comando("rbmenu")},
+    {"esporta", "Esporta Archivio", "document-save-as", comando("esportamenu")},
     separatore,
-    {"tabelleest", "Tabella Ambate", "1", tabelle, finestra(nomi::estratti)},
-    {"tutti", "Tutti i 4005 ambi", "2", tabelle, comando("tutti")},
-    {"tabelle", "Tabelle Combinazioni Omogenee", "Om", tabelle, formazione(0, 0)},
+    {"tabelleest", "Tabella Ambate", nullptr, finestra(nomi::estratti)},
+    {"tutti", "Tutti i 4005 ambi", nullptr, comando("tutti")},
+    {"tabelle", "Tabelle Combinazioni Omogenee", nullptr, formazione(0, 0)},
     separatore,
-    {"glossario", "Glossario", "Gl", dati, comando("glomenu")},
-    {"statistiche", "Tabelle Statistiche", "%", dati, finestra(nomi::combinazioni)},
-    {"vincite", "Tabella Vincite", "L", gioco, finestra(nomi::vincite)},
-    {"calcolo", "Calcolo Vincite", "=", gioco, finestra(nomi::calcvinc)},
-    {"sfondo", "Carica sfondo", "\u25a3", opzioni, comando("menucaricasf")},
-    {"config", "Configurazione", "\u2699", opzioni, finestra(nomi::cfgform)},
+    {"glossario", "Glossario", nullptr, comando("glomenu")},
+    {"statistiche", "Tabelle Statistiche", nullptr, finestra(nomi::combinazioni)},
+    {"vincite", "Tabella Vincite", nullptr, finestra(nomi::vincite)},
+    {"calcolo", "Calcolo Vincite", nullptr, finestra(nomi::calcvinc)},
+    {"sfondo", "Carica sfondo", nullptr, comando("menucaricasf")},
+    {"config", "Configurazione", nullptr, finestra(nomi::cfgform)},
     separatore,
-    {"attivaa", "Attiva la sorte di ambo", "A", sorte, comando("attambi_menu")},
-    {"attivat", "Attiva la sorte di terno", "T", sorte, comando("attterni_menu")},
-    {"ini1871", "Imposta l'inizio al 1871", "71", opzioni, comando("opz1871")},
-    {"ini1939", "Imposta l'inizio al 1939", "39", opzioni, comando("opz1939")},
-    {"ini1945", "Imposta l'inizio al 1945", "45", opzioni, comando("opz1945")},
+    {"attivaa", "Attiva la sorte di ambo", nullptr, comando("attambi_menu")},
+    {"attivat", "Attiva la sorte di terno", nullptr, comando("attterni_menu")},
+    {"ini1871", "Imposta l'inizio al 1871", nullptr, comando("opz1871")},
+    {"ini1939", "Imposta l'inizio al 1939", nullptr, comando("opz1939")},
+    {"ini1945", "Imposta l'inizio al 1945", nullptr, comando("opz1945")},
     separatore,
-    {"help", "Guida di Bolv", "?", dati, comando("guidamenu")},
+    {"help", "Guida di Bolv", "help-contents", comando("guidamenu")},
 };
 
 const Pulsante funzioni[] = {
-    {"situ", "Situazione Estrazionale", "Si", analisi, finestra(nomi::situ)},
-    {"ricerca", "Ricerca Statistica", "RS", analisi, finestra(nomi::ricerca)},
-    {"estrazionale", "Ricerca Estrazionale", "RE", analisi, finestra(nomi::estrazionale)},
-    {"classifica", "Classifica Ritardi e Presenze", "CL", analisi, finestra(nomi::massimi),
-     disattivata},
-    {"capogioco", "Capogioco", "Cg", analisi, finestra(nomi::capogioco)},
-    {"simulazione", "Simulazione Estrazioni", "Sim", gioco, finestra(nomi::simul)},
-    {"processore", "Processore Metodi", "PM", opzioni, nulla},
-    {"progressioni", "Progressioni", "Pg", gioco, finestra(nomi::progress)},
-    {"super", "Super EnaBolv", "SE", gioco, finestra(nomi::superena)},
-    {"tvergini", "Terni Vergini", "TV", analisi, finestra(nomi::terni), disattivata},
-    {"sincro", "Sincronismi", "Sc", analisi, finestra(nomi::sincro)},
-    {"prono", "Gestore Pronostici", "Pr", gioco, finestra(nomi::pronostici)},
-    {"sistemi", "Generatore Sistemi", "GS", gioco, finestra(nomi::sistemi)},
-    {"stampa", "Stampa Schedina", "SS", gioco, finestra(nomi::stampa)},
+    {"situ", "Situazione Estrazionale", nullptr, finestra(nomi::situ)},
+    {"ricerca", "Ricerca Statistica", nullptr, finestra(nomi::ricerca)},
+    {"estrazionale", "Ricerca Estrazionale", nullptr, finestra(nomi::estrazionale)},
+    {"classifica", "Classifica Ritardi e Presenze", nullptr, finestra(nomi::massimi), disattivata},
+    {"capogioco", "Capogioco", nullptr, finestra(nomi::capogioco)},
+    {"simulazione", "Simulazione Estrazioni", nullptr, finestra(nomi::simul)},
+    {"processore", "Processore Metodi", nullptr, nulla},
+    {"progressioni", "Progressioni", nullptr, finestra(nomi::progress)},
+    {"super", "Super EnaBolv", nullptr, finestra(nomi::superena)},
+    {"tvergini", "Terni Vergini", nullptr, finestra(nomi::terni), disattivata},
+    {"sincro", "Sincronismi", nullptr, finestra(nomi::sincro)},
+    {"prono", "Gestore Pronostici", nullptr, finestra(nomi::pronostici)},
+    {"sistemi", "Generatore Sistemi", nullptr, finestra(nomi::sistemi)},
+    {"stampa", "Stampa Schedina", "document-print", finestra(nomi::stampa)},
+};
+
+// The menu entries of standard actions carry their picture too (the toolbar's where there
+// is one).
+const Iconavoce iconevoci[] = {
+    {"cbmenu", "creab", "document-save"},
+    {"rbmenu", "ripristinab", "document-open"},
+    {"esportamenu", "esporta", "document-save-as"},
+    {"stampamenu", "stampa", "document-print"},
+    {"escmenu", "esci", "application-exit"},
+    {"copiamenu", "copia", "edit-copy"},
+    {"incollamenu", "incolla", "edit-paste"},
+    {"infarcmenu", "info", "dialog-information"},
+    {"configmenu", "config", nullptr},
+    {"guidamenu", "help", "help-contents"},
+    {"Aboutmenu", "info", "help-about"},
 };
 
 } // namespace
+
+std::span<const Iconavoce> iconemenu() {
+    return iconevoci;
+}
 
 std::span<const Menuprincipale> menuprincipali() {
     return menu;

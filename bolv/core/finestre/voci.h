@@ -5,7 +5,6 @@
 
 #include "nomifinestre.h"
 
-#include <QColor>
 #include <span>
 
 namespace bolv {
@@ -50,15 +49,24 @@ struct Vocemenu {
     const char* esclusivo = nullptr; // entries of one radio group share this name
 };
 
+// A button's picture is the program's own pictogram named after its key (icone/*.svg);
+// where a standard action exists, the desktop theme's icon of that name comes first.
 struct Pulsante {
     const char* chiave; // nullptr for a separator
     const char* suggerimento;
-    const char* glifo;
-    QColor colore;
+    const char* tema; // freedesktop icon name, or nullptr
     Azione azione;
     unsigned proprieta = 0;
 };
 
+// The picture of a menu entry: a pictogram of icone/*.svg and the theme's name for it.
+struct Iconavoce {
+    const char* nome;
+    const char* icona;
+    const char* tema;
+};
+
+std::span<const Iconavoce> iconemenu();
 std::span<const Menuprincipale> menuprincipali();
 std::span<const Vocemenu> vocimenu();
 std::span<const Pulsante> pulsantistandard(); // Toolbar1

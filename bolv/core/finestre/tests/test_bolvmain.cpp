@@ -12,6 +12,8 @@
 #include "windowregistry.h"
 
 #include <QButtonGroup>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -286,6 +288,26 @@ class TestBolvmain : public prova::Provafinestre {
         for (int i = 0; i < 20; ++i)
             m->animaicona();
         QCOMPARE(m->windowIcon().cacheKey(), fotogrammi.at(0).cacheKey());
+    }
+
+    // Every key has its own pictogram from the resources; a disabled key is grey and faint.
+    void pulsanticonleloroimmagini() {
+        for (auto tabella : {pulsantistandard(), pulsantifunzioni()})
+            for (const Pulsante& p : tabella) {
+                if (!p.chiave) continue;
+                const QString chiave = QString::fromLatin1(p.chiave);
+                QVERIFY2(QFile::exists(QStringLiteral(":/icone/%1.svg").arg(chiave)), p.chiave);
+                QVERIFY2(!m->voce(chiave)->icon().pixmap(24).isNull(), p.chiave);
+            }
+        const QIcon icona = m->voce("classifica")->icon();
+        QVERIFY(!m->voce("classifica")->isEnabled());
+        const QImage normale = icona.pixmap(24, QIcon::Normal).toImage();
+        const QImage spenta = icona.pixmap(24, QIcon::Disabled).toImage();
+        const QPoint centro(12, 12);
+        QVERIFY(qAlpha(spenta.pixel(centro)) < qAlpha(normale.pixel(centro)));
+        const QColor grigio = QColor::fromRgba(spenta.pixel(centro));
+        QCOMPARE(grigio.saturation(), 0);
+        QVERIFY(!m->voce("escmenu")->icon().isNull());
     }
 
     void sovrapponi() {
