@@ -17,7 +17,10 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 using namespace bolv;
 using prova::Avviato;
@@ -122,12 +125,22 @@ void TestLavorolungo::corsacompleta() {
     Finestraprova f(programma(), conbarra);
     QVERIFY(!f.Command6->isEnabled());
     bool occupata = false, pulsanteattivo = false, attesa = false;
+    std::atomic<bool> visto = false;
     durante([&] {
         occupata = attivitaincorso() == Attivita::elaborazione;
         pulsanteattivo = f.Command6->isEnabled();
         attesa = finestramessaggio() != nullptr;
+        visto = true;
     });
-    const auto esito = f.elabora(2000);
+    // The passes, then the end held back until the clicks above have been seen during the
+    // run (a loaded machine could otherwise finish first).
+    const Vistaambi ambi = *tabellaambi(programma());
+    const auto esito = f.lavoro->esegui([&ambi, &visto](Avanzamento& a) {
+        Esito e = scorriambi(ambi, 2000, a);
+        for (int attese = 0; !visto && attese < 20000; ++attese)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return e;
+    });
     QVERIFY(esito);
     QCOMPARE(esito->letture, 2000L * 4005);
     QVERIFY(!esito->fermata && !f.lavoro->interrotto());
