@@ -100,9 +100,9 @@ std::string RigaSchema(const Griglia& griglia, int riga, int colonne) {
     return testo;
 }
 
-void StampaCruciverba(PrintSurface& stampante, const Griglia& griglia, int righe, int colonne,
+bool StampaCruciverba(PrintSurface& stampante, const Griglia& griglia, int righe, int colonne,
                       const std::string& testoSchema) {
-    stampante.beginDocument(TitoloProspetto);
+    if (!stampante.beginDocument(TitoloProspetto)) return false;
     const int copie = stampante.copies();
     const int prima = stampante.driverMakesCopies() ? copie : 1;
     for (int i = prima; i <= copie; ++i) {
@@ -110,6 +110,7 @@ void StampaCruciverba(PrintSurface& stampante, const Griglia& griglia, int righe
         if (i < copie) stampante.newPage();
     }
     stampante.endDocument();
+    return true;
 }
 
 } // namespace cruciverba

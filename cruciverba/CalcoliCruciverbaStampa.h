@@ -20,7 +20,9 @@ class PrintSurface {
   public:
     virtual ~PrintSurface() = default;
 
-    virtual void beginDocument(const std::string& title) = 0;
+    // False when the printer cannot start the document (no printer, a file that cannot be
+    // written): then nothing is printed and the document needs no end.
+    virtual bool beginDocument(const std::string& title) = 0;
     virtual void endDocument() = 0;
     virtual void newPage() = 0;
     virtual int copies() const = 0;
@@ -57,8 +59,9 @@ inline constexpr const char* PiedeProspetto =
 
 // Prints the grid's rows 1..righe and columns 1..colonne under the title "CRUCIVERBA " +
 // testoSchema (the chosen item of the size list, for example "6 x 7 = 39.200 Lire"). One pass
-// when the driver makes the copies, else one page per copy in the same document.
-void StampaCruciverba(PrintSurface& stampante, const Griglia& griglia, int righe, int colonne,
+// when the driver makes the copies, else one page per copy in the same document. False when the
+// printer could not start the document.
+bool StampaCruciverba(PrintSurface& stampante, const Griglia& griglia, int righe, int colonne,
                       const std::string& testoSchema);
 
 // One printed row of the scheme: every number padded to two characters, each followed by three

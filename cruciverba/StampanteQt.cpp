@@ -1,18 +1,28 @@
 #include "StampanteQt.h"
 
+#include "DialoghiComuni.h"
+
+#include <QDir>
 #include <QFontMetrics>
 #include <QPen>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 
 namespace cruciverba {
 
-QtPrintSurface::QtPrintSurface(QPrinter& printer) : printer_(printer) {}
+// The canvas's initial face is the platform's default face of the windows, until the listing
+// sets its own.
+QtPrintSurface::QtPrintSurface(QPrinter& printer)
+    : printer_(printer), font_(QStringLiteral("MS Sans Serif")) {}
 
-void QtPrintSurface::beginDocument(const std::string& title) {
+bool QtPrintSurface::beginDocument(const std::string& title) {
     printer_.setDocName(QString::fromStdString(title));
-    painter_.begin(&printer_);
+    if (!painter_.begin(&printer_)) return false;
     painter_.setBackgroundMode(Qt::TransparentMode);
     painter_.setBrush(Qt::NoBrush);
     applyFont();
+    return true;
 }
 
 void QtPrintSurface::endDocument() {
@@ -68,8 +78,26 @@ int QtPrintSurface::textHeight(const std::string&) {
     return QFontMetrics(font_, &printer_).height();
 }
 
+QFont QtPrintSurface::fontFor(int x, const std::string& text) const {
+    QString inchiostro = QString::fromStdString(text);
+    while (inchiostro.endsWith(QLatin1Char(' ')))
+        inchiostro.chop(1);
+    QFont adatto = font_;
+    const int spazio = pageWidth() - qMax(0, x);
+    while (adatto.pointSizeF() > 1 &&
+           QFontMetrics(adatto, &printer_).horizontalAdvance(inchiostro) > spazio)
+        adatto.setPointSizeF(adatto.pointSizeF() - 0.5);
+    return adatto;
+}
+
+// A shrunk line keeps the baseline of the font it was laid out in, so the lines below it stay
+// where the layout put them. A line centred on a page narrower than itself starts at the left
+// edge of the printable area instead of before it.
 void QtPrintSurface::textOut(int x, int y, const std::string& text) {
-    painter_.drawText(x, y + QFontMetrics(font_, &printer_).ascent(), QString::fromStdString(text));
+    painter_.setFont(fontFor(x, text));
+    painter_.drawText(qMax(0, x), y + QFontMetrics(font_, &printer_).ascent(),
+                      QString::fromStdString(text));
+    painter_.setFont(font_);
 }
 
 void QtPrintSurface::line(int x1, int y1, int x2, int y2) {
@@ -78,6 +106,37 @@ void QtPrintSurface::line(int x1, int y1, int x2, int y2) {
 
 void QtPrintSurface::applyFont() {
     if (painter_.isActive()) painter_.setFont(font_);
+}
+
+ScelteStampante ScelteDelDesktop() {
+    ScelteStampante scelte;
+    scelte.stampantiInstallate = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
+    scelte.dialogoStampa = [](QPrintDialog& dialogo) {
+        return dialogo.exec() == QDialog::Accepted;
+    };
+    scelte.filePdf = [](QWidget* parent) {
+        const QString documenti =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString cartella = QDir(documenti).exists() ? documenti : QDir::homePath();
+        return SceltaFileDaSalvare(parent, QStringLiteral("Stampa il cruciverba su un file PDF"),
+                                   QDir(cartella).filePath(QStringLiteral("cruciverba.pdf")),
+                                   QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
+    };
+    return scelte;
+}
+
+bool ScegliStampante(QPrinter& printer, QWidget* parent, const ScelteStampante& scelte) {
+    if (!scelte.stampantiInstallate()) {
+        const QString file = scelte.filePdf(parent);
+        if (file.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+    }
+    QPrintDialog dialogo(&printer, parent);
+    // Qt's dialog then lists a PDF file beside the printers.
+    dialogo.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return scelte.dialogoStampa(dialogo);
 }
 
 } // namespace cruciverba

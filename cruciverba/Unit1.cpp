@@ -2,6 +2,7 @@
 
 #include "CalcoliCruciverbaEsporta.h"
 #include "CalcoliCruciverbaStampa.h"
+#include "DialoghiComuni.h"
 #include "FlatCtrls.h"
 #include "StampanteQt.h"
 #include "Unit2.h"
@@ -12,12 +13,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -119,6 +118,8 @@ QIcon GlifoStampante() {
 
 class QtForm1Platform : public Form1Platform {
   public:
+    explicit QtForm1Platform(ScelteStampante scelte) : scelte_(std::move(scelte)) {}
+
     void showError(QWidget* parent, const QString& text) override {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Errore"), text, QMessageBox::Ok,
                         parent);
@@ -126,18 +127,13 @@ class QtForm1Platform : public Form1Platform {
     }
 
     PrintSurface* choosePrinter(QWidget* parent) override {
-        QPrintDialog dialogo(&printer_, parent);
-        dialogo.setOption(QAbstractPrintDialog::PrintToFile, false);
-        return dialogo.exec() == QDialog::Accepted ? &surface_ : nullptr;
+        return ScegliStampante(printer_, parent, scelte_) ? &surface_ : nullptr;
     }
 
     QString chooseExportFile(QWidget* parent, const QString& folder) override {
-        QFileDialog dialogo(parent, QStringLiteral("Salva le colonne del cruciverba"), folder,
-                            QStringLiteral("File Colonne Cruciverba (*.SCH)"));
-        dialogo.setAcceptMode(QFileDialog::AcceptSave);
-        dialogo.setDefaultSuffix(QStringLiteral("SCH"));
-        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
-        return dialogo.selectedFiles().constFirst();
+        return SceltaFileDaSalvare(parent, QStringLiteral("Salva le colonne del cruciverba"),
+                                   folder, QStringLiteral("File Colonne Cruciverba (*.SCH)"),
+                                   QStringLiteral("SCH"));
     }
 
     QStringList mountedVolumes() const override {
@@ -164,6 +160,7 @@ class QtForm1Platform : public Form1Platform {
     }
 
   private:
+    ScelteStampante scelte_;
     // One printer for the whole run, as the platform's printer object: its settings and the
     // listing's last font stay from one print to the next.
     QPrinter printer_{QPrinter::HighResolution};
@@ -173,7 +170,11 @@ class QtForm1Platform : public Form1Platform {
 } // namespace
 
 std::unique_ptr<Form1Platform> CreateQtForm1Platform() {
-    return std::make_unique<QtForm1Platform>();
+    return CreateQtForm1Platform(ScelteDelDesktop());
+}
+
+std::unique_ptr<Form1Platform> CreateQtForm1Platform(const ScelteStampante& scelte) {
+    return std::make_unique<QtForm1Platform>(scelte);
 }
 
 QString CartellaProposta(const QStringList& volumiMontati, const QString& home) {
@@ -205,7 +206,7 @@ void TForm1::CreaControlli() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(614, 424);
-    QFont carattere = font();
+    QFont carattere(QStringLiteral("MS Sans Serif"));
     carattere.setPointSize(PuntiNumero);
     setFont(carattere);
 
@@ -267,18 +268,21 @@ void TForm1::CreaComandi(QWidget* area) {
         ImpostaSuggerimento(tasto, suggerimento);
         return tasto;
     };
+    // The desktop theme's icon where the command is a standard action, else Qt's own.
     const QStyle* stile = style();
-    BitBtn1 = comando(
-        "BitBtn1", "Stampa Cruciverba", SuggerimentoBitBtn1,
-        QIcon::fromTheme("document-print", stile->standardIcon(QStyle::SP_FileDialogContentsView)),
-        48, 36);
+    auto icona = [stile](const char* nome, QStyle::StandardPixmap riserva) {
+        return QIcon::fromTheme(QLatin1String(nome), stile->standardIcon(riserva));
+    };
+    BitBtn1 = comando("BitBtn1", "Stampa Cruciverba", SuggerimentoBitBtn1,
+                      QIcon::fromTheme(QStringLiteral("document-print"), GlifoStampante()), 48, 36);
     BitBtn2 = comando("BitBtn2", "Porta in Ricevitoria", SuggerimentoBitBtn2,
-                      stile->standardIcon(QStyle::SP_DialogSaveButton), 92, 36);
+                      icona("document-save", QStyle::SP_DialogSaveButton), 92, 36);
     BitBtn3 = comando("BitBtn3", "&Aiuto", SuggerimentoBitBtn3,
-                      stile->standardIcon(QStyle::SP_DialogHelpButton), 136, 32);
-    BitBtn4 = comando("BitBtn4", "Chi siamo ?", SuggerimentoBitBtn4, QIcon(), 176, 32);
+                      icona("help-contents", QStyle::SP_DialogHelpButton), 136, 32);
+    BitBtn4 = comando("BitBtn4", "Chi siamo ?", SuggerimentoBitBtn4,
+                      icona("help-about", QStyle::SP_MessageBoxInformation), 176, 32);
     BitBtn5 = comando("BitBtn5", "Es&ci", SuggerimentoBitBtn5,
-                      stile->standardIcon(QStyle::SP_DialogCloseButton), 216, 32);
+                      icona("application-exit", QStyle::SP_DialogCloseButton), 216, 32);
     BitBtn1->setEnabled(false);
     BitBtn2->setEnabled(false);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
@@ -400,9 +404,11 @@ bool TForm1::Genera() {
 void TForm1::BitBtn1Click() {
     DatiCruciverbaInt();
     if (!Genera()) return;
-    if (PrintSurface* stampante = platform_->choosePrinter(this))
-        StampaCruciverba(*stampante, Griglia_, RigheCruciverba_, ColonneCruciverba_,
-                         ComboBox1->currentText().toStdString());
+    PrintSurface* stampante = platform_->choosePrinter(this);
+    if (!stampante) return;
+    if (!StampaCruciverba(*stampante, Griglia_, RigheCruciverba_, ColonneCruciverba_,
+                          ComboBox1->currentText().toStdString()))
+        platform_->showError(this, QString::fromUtf8(MessaggioStampaNonAvviata));
 }
 
 void TForm1::BitBtn2Click() {

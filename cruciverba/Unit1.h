@@ -33,8 +33,8 @@ class Form1Platform {
     virtual ~Form1Platform() = default;
     // A modal error box captioned "Errore" with the error icon and a single OK button.
     virtual void showError(QWidget* parent, const QString& text) = 0;
-    // The print dialog (printing to a file disabled); the printer to print on, or null when the
-    // user cancelled.
+    // The print dialog, or the choice of a PDF file where no printer is installed; the printer to
+    // print on, or null when the user cancelled.
     virtual PrintSurface* choosePrinter(QWidget* parent) = 0;
     // The save dialog for an export, opened on folder; the chosen path, or empty when cancelled.
     virtual QString chooseExportFile(QWidget* parent, const QString& folder) = 0;
@@ -44,8 +44,17 @@ class Form1Platform {
     virtual void openDialog(QWidget* parent, DialogoCruciverba dialogo) = 0;
 };
 
-// The platform of the running program: Qt's dialogs, the system printer, the mounted volumes.
+// The platform of the running program: Qt's dialogs, the system printer (or a PDF file where no
+// printer is installed), the mounted volumes; the second form with what choosing a printer asks
+// of the desktop replaced.
+struct ScelteStampante;
 std::unique_ptr<Form1Platform> CreateQtForm1Platform();
+std::unique_ptr<Form1Platform> CreateQtForm1Platform(const ScelteStampante& scelte);
+
+// Told when the printer (or the PDF file) cannot start the listing.
+inline constexpr char MessaggioStampaNonAvviata[] =
+    "Attenzione. Non riesco ad avviare la stampa del cruciverba: controlla la stampante o il "
+    "file scelto e riprova.";
 
 // The folder the save dialog proposes: the first mounted removable medium (mounted under /media
 // or /run/media), else the user's home folder.

@@ -23,6 +23,7 @@ class StampanteRegistrata : public cruciverba::PrintSurface {
   public:
     int copie = 1;
     bool copieDelDriver = true;
+    bool avvioRiuscito = true; // false: the printer cannot start a document
     std::vector<Operazione> operazioni;
 
     std::vector<Operazione> Di(Operazione::Tipo tipo) const {
@@ -32,7 +33,11 @@ class StampanteRegistrata : public cruciverba::PrintSurface {
         return scelte;
     }
 
-    void beginDocument(const std::string& title) override { Registra(Operazione::Inizio, title); }
+    bool beginDocument(const std::string& title) override {
+        if (!avvioRiuscito) return false;
+        Registra(Operazione::Inizio, title);
+        return true;
+    }
     void endDocument() override { Registra(Operazione::Fine); }
     void newPage() override { Registra(Operazione::NuovaPagina); }
     int copies() const override { return copie; }

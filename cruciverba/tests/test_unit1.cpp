@@ -213,6 +213,17 @@ class TestUnit1 : public QObject {
         QVERIFY(registro.errori.isEmpty());
     }
 
+    // A printer that cannot start the document: the user is told, nothing is printed.
+    void printThatCannotStart() {
+        ScegliDa1A(10);
+        ComboBox1()->setCurrentIndex(1);
+        registro.stampante.avvioRiuscito = false;
+        Tasto("BitBtn1")->click();
+        QCOMPARE(registro.errori, QStringList(QString::fromUtf8(MessaggioStampaNonAvviata)));
+        QVERIFY(registro.errori[0].startsWith("Attenzione. "));
+        QVERIFY(registro.stampante.operazioni.empty());
+    }
+
     void unpickedNumberLeftOut() {
         ScegliDa1A(12);
         ComboBox1()->setCurrentIndex(1);
