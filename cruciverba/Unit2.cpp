@@ -84,9 +84,9 @@ void TfrmRicevitorie::ComboBox2Change(int indice) {
     BitBtn3->setEnabled(indice > 0);
 }
 
-// The page opens in the desktop's browser; a page that cannot open gives no message.
+// The page opens in the desktop's browser; where none starts, the user is told.
 void TfrmRicevitorie::BitBtn3Click() {
-    linkOpener().open(IndirizzoRicevitorie(ComboBox2->currentIndex()));
+    openLink(this, IndirizzoRicevitorie(ComboBox2->currentIndex()));
 }
 
 } // namespace cruciverba

@@ -4,6 +4,7 @@
 #include "AnimImage.h"
 #include "CalcoliCruciverba.h"
 #include "CreditsPanel.h"
+#include "RispostaModale.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -14,9 +15,11 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 using namespace cruciverba;
 
@@ -28,7 +31,11 @@ class FakeOpener : public LinkOpener {
   public:
     QStringList opened;
     bool canOpen(TUrlLinkType) const override { return true; }
-    void open(const QString& address) override { opened << address; }
+    bool starts = true; // false: no browser starts
+    bool open(const QString& address) override {
+        opened << address;
+        return starts;
+    }
 };
 
 template <typename T> T* controllo(QWidget& finestra, const char* nome) {
@@ -61,6 +68,9 @@ class TestDialogs : public QObject {
     void dialogSizes();
     void mainWindowOpensEachDialog_data();
     void mainWindowOpensEachDialog();
+    void shopsTellsWhenNoBrowser();
+    void dialogsPlacedOverMainWindow_data();
+    void dialogsPlacedOverMainWindow();
 
   private:
     FakeOpener opener;
@@ -213,6 +223,66 @@ void TestDialogs::mainWindowOpensEachDialog() {
     });
     CreateQtForm1Platform()->openDialog(nullptr, dialogo);
     QCOMPARE(visto, titolo);
+}
+
+void TestDialogs::shopsTellsWhenNoBrowser() {
+    opener.starts = false;
+    TfrmRicevitorie dialogo;
+    dialogo.show();
+    auto* regioni = controllo<QComboBox>(dialogo, "ComboBox2");
+    regioni->setCurrentIndex(regioni->findText(QStringLiteral("Lazio")));
+    RispostaModale risposte;
+    QTest::mouseClick(controllo<QToolButton>(dialogo, "BitBtn3"), Qt::LeftButton);
+    opener.starts = true;
+    QCOMPARE(risposte.testi.size(), 1);
+    QVERIFY(risposte.testi[0].startsWith(QStringLiteral("Attenzione. ")));
+    // The address as a browser shows it, with slashes.
+    QVERIFY(risposte.testi[0].contains(
+        QStringLiteral("http://www.cruciverba.example/ricevit/ric_lazi.htm")));
+    QCOMPARE(risposte.padri, QList<QWidget*>{&dialogo});
+}
+
+void TestDialogs::dialogsPlacedOverMainWindow_data() {
+    QTest::addColumn<DialogoCruciverba>("dialogo");
+    QTest::addColumn<QPoint>("mainAt");
+    QTest::addColumn<bool>("centred"); // else pushed back on screen
+    const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint centro = schermo.center() - QPoint(307, 212);
+    const QPoint inBasso = schermo.bottomRight() - QPoint(400, 250);
+    for (auto [d, nome] : {std::pair{DialogoCruciverba::Ricevitorie, "shops"},
+                           std::pair{DialogoCruciverba::Aiuto, "help"},
+                           std::pair{DialogoCruciverba::ChiSiamo, "about"}}) {
+        QTest::addRow("%s over a centred window", nome) << d << centro << true;
+        QTest::addRow("%s over a window half off screen", nome) << d << inBasso << false;
+    }
+}
+
+// Each dialog belongs to the main window (so it stays above it), opens centred over it, and
+// lies wholly on the screen even when the main window does not.
+void TestDialogs::dialogsPlacedOverMainWindow() {
+    QFETCH(DialogoCruciverba, dialogo);
+    QFETCH(QPoint, mainAt);
+    QFETCH(bool, centred);
+    TForm1 form;
+    form.move(mainAt);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QRect posto;
+    QWidget* padre = nullptr;
+    QWindow* sopra = nullptr;
+    QTimer::singleShot(50, this, [&] {
+        QWidget* modale = QApplication::activeModalWidget();
+        if (!modale) return;
+        posto = modale->frameGeometry();
+        padre = modale->parentWidget();
+        sopra = modale->windowHandle()->transientParent();
+        static_cast<QDialog*>(modale)->accept();
+    });
+    CreateQtForm1Platform()->openDialog(&form, dialogo);
+    QCOMPARE(padre, &form);
+    QCOMPARE(sopra, form.windowHandle());
+    QVERIFY(form.screen()->availableGeometry().contains(posto));
+    if (centred) QVERIFY((posto.center() - form.frameGeometry().center()).manhattanLength() <= 2);
 }
 
 QTEST_MAIN(TestDialogs)

@@ -2,6 +2,7 @@
 // hints, the placeholders, and when a click opens the link. A test double stands in for the
 // desktop, so no browser ever starts.
 
+#include "RispostaModale.h"
 #include "UrlLabel.h"
 
 #include <QTest>
@@ -17,7 +18,11 @@ class FakeOpener : public LinkOpener {
     bool canOpen(TUrlLinkType kind) const override {
         return kind == TUrlLinkType::http ? web : mail;
     }
-    void open(const QString& address) override { opened << address; }
+    bool starts = true; // false: no browser or mail program starts
+    bool open(const QString& address) override {
+        opened << address;
+        return starts;
+    }
 };
 
 } // namespace
@@ -41,6 +46,9 @@ class TestUrlLabel : public QObject {
     void click_data();
     void click();
     void releaseOutsideDoesNotClick();
+    void sameFontLiveOrDead();
+    void noProgramStarts_data();
+    void noProgramStarts();
 
   private:
     FakeOpener opener;
@@ -163,6 +171,55 @@ void TestUrlLabel::releaseOutsideDoesNotClick() {
     QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(150, 5));
     QVERIFY(opener.opened.isEmpty());
+}
+
+// A large link font, as the about box sets: a label that cannot open its link takes the same
+// room and baseline, only not underlined and in the passive colour.
+void TestUrlLabel::sameFontLiveOrDead() {
+    auto prepara = [&](TUrlLabel& label) {
+        LabelFont collegamento = label.linkFont();
+        collegamento.font.setPixelSize(20);
+        label.setLinkFont(collegamento);
+        label.setURL(QStringLiteral("www.sito.it"));
+    };
+    opener.web = true;
+    TUrlLabel viva;
+    prepara(viva);
+    opener.web = false;
+    TUrlLabel spenta;
+    prepara(spenta);
+    QVERIFY(viva.isLive() && !spenta.isLive());
+    QCOMPARE(spenta.font().pixelSize(), 20);
+    QCOMPARE(spenta.font().family(), viva.font().family());
+    QCOMPARE(spenta.sizeHint(), viva.sizeHint());
+    QVERIFY(!spenta.font().underline());
+    QCOMPARE(spenta.palette().color(QPalette::WindowText), spenta.passiveFont().color);
+    opener.web = true;
+}
+
+void TestUrlLabel::noProgramStarts_data() {
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("missing");
+    QTest::newRow("web page") << "www.sito.it/pagina.htm"
+                              << "un browser web";
+    QTest::newRow("e-mail") << "mario@sito.it"
+                            << "un programma di posta elettronica";
+}
+
+// A live link whose program does not start tells the user so, over the label's window.
+void TestUrlLabel::noProgramStarts() {
+    QFETCH(QString, url);
+    QFETCH(QString, missing);
+    opener.starts = false;
+    TUrlLabel label;
+    label.setURL(url);
+    RispostaModale risposte;
+    QTest::mouseClick(&label, Qt::LeftButton);
+    opener.starts = true;
+    QCOMPARE(risposte.testi, QStringList{cannotOpenMessage(label.address())});
+    QVERIFY(risposte.testi[0].startsWith(QStringLiteral("Attenzione. ")));
+    QVERIFY(risposte.testi[0].contains(missing));
+    QVERIFY(risposte.testi[0].contains(label.address()));
 }
 
 QTEST_MAIN(TestUrlLabel)

@@ -1,6 +1,7 @@
 #include "UrlLabel.h"
 
 #include <QDesktopServices>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QUrl>
@@ -14,10 +15,10 @@ class DesktopLinkOpener : public LinkOpener {
     bool canOpen(TUrlLinkType) const override {
         return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
     }
-    void open(const QString& address) override {
+    bool open(const QString& address) override {
         QString withSlashes = address;
         withSlashes.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        QDesktopServices::openUrl(QUrl(withSlashes, QUrl::TolerantMode));
+        return QDesktopServices::openUrl(QUrl(withSlashes, QUrl::TolerantMode));
     }
 };
 
@@ -35,6 +36,23 @@ LinkOpener& linkOpener() {
 
 void installLinkOpener(LinkOpener* opener) {
     installedOpener = opener;
+}
+
+QString cannotOpenMessage(const QString& address) {
+    const bool mail = address.startsWith(MailPrefix, Qt::CaseInsensitive);
+    QString shown = address;
+    shown.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QStringLiteral("Attenzione. Non trovo %1 per aprire %2 .\nInstallane uno e riprova.")
+        .arg(mail ? QStringLiteral("un programma di posta elettronica")
+                  : QStringLiteral("un browser web"),
+             shown);
+}
+
+void openLink(QWidget* parent, const QString& address) {
+    if (linkOpener().open(address)) return;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Cruciverba"), cannotOpenMessage(address),
+                    QMessageBox::Ok, parent);
+    box.exec();
 }
 
 const QString TUrlLabel::WebPlaceholder = QStringLiteral("www.indirizzo.example");
@@ -125,7 +143,7 @@ void TUrlLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (!clicked) return;
     emit OnClick();
-    if (isLive()) linkOpener().open(address());
+    if (isLive()) openLink(this, address());
 }
 
 void TUrlLabel::checkAvailability() {
@@ -140,7 +158,9 @@ void TUrlLabel::refreshShownText() {
 
 void TUrlLabel::applyAppearance() {
     const LabelFont& look = isLive() ? linkFont_ : passiveFont_;
-    setFont(look.font);
+    QFont shown = linkFont_.font;
+    shown.setUnderline(look.font.underline());
+    setFont(shown);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, look.color);
     setPalette(colours);

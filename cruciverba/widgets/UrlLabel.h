@@ -20,13 +20,20 @@ class LinkOpener {
     virtual ~LinkOpener() = default;
     // True when this desktop has a handler for web (http) or mail (mailto) addresses.
     virtual bool canOpen(TUrlLinkType kind) const = 0;
-    // Opens an address with its scheme; backslashes count as slashes, as for the shell.
-    virtual void open(const QString& address) = 0;
+    // Opens an address with its scheme; backslashes count as slashes, as for the shell. False
+    // when no program could be started for it.
+    virtual bool open(const QString& address) = 0;
 };
 
 // The opener every label and dialog uses; installLinkOpener(nullptr) restores the desktop's.
 LinkOpener& linkOpener();
 void installLinkOpener(LinkOpener* opener);
+
+// Opens an address through linkOpener(); when no browser (or mail program) starts, tells the
+// user so in a short message over parent.
+void openLink(QWidget* parent, const QString& address);
+// That message, for an address with its scheme.
+QString cannotOpenMessage(const QString& address);
 
 // A label font carries its colour, as the fonts of the labels' look do.
 struct LabelFont {
@@ -59,7 +66,9 @@ class TUrlLabel : public QLabel {
     TUrlLinkType linkType() const { return linkType_; }
     void setLinkType(TUrlLinkType value);
 
-    // Live: shows the link font and a hand pointer, and a click opens the address.
+    // Live: shows the link font and a hand pointer, and a click opens the address. A dead label
+    // keeps the link font's face and size, in the passive font's colour and underline, so its
+    // text has the same size and baseline either way.
     bool isLive() const;
     // The address a click opens: the scheme prefix and URL.
     QString address() const;
