@@ -57,9 +57,15 @@ bool FileDialog::show(Mode mode) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(qtFilter());
     dialog.setDefaultSuffix(plainExtension());
-    const QFileInfo proposed(proposedPath());
-    dialog.setDirectory(proposed.absolutePath());
-    dialog.selectFile(proposed.fileName());
+    if (fileName_.isEmpty()) {
+        // No name proposed: the dialog opens in the folder itself, with nothing typed in
+        // (not in its parent with the folder's name typed).
+        dialog.setDirectory(initialFolder_.isEmpty() ? QDir::currentPath() : initialFolder_);
+    } else {
+        const QFileInfo proposed(proposedPath());
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     fileName_ = dialog.selectedFiles().constFirst();
     return true;

@@ -10,8 +10,14 @@
 #include "printer.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 using namespace platform;
@@ -23,6 +29,8 @@ class TestSeams : public QObject {
     void fileDialogTellsCancelFromAChoice();
     void fileDialogFilterAndProposedName_data();
     void fileDialogFilterAndProposedName();
+    void realFileDialogOpensWhereProposed_data();
+    void realFileDialogOpensWhereProposed();
     void popupTriggersTheQueuedEntry();
     void printerRecordsTheJob();
     void noPrinterSaysSoAndGivesNothing();
@@ -130,6 +138,37 @@ void TestSeams::popupTriggersTheQueuedEntry() {
     QCOMPARE(popup(&menu), nullptr); // dismissed
     QCOMPARE(triggered, 1);
     QCOMPARE(seam.menus(), QStringList({"menuric", "menuric"}));
+}
+
+void TestSeams::realFileDialogOpensWhereProposed_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("a name proposed") << "backup.bolv"
+                                     << "backup.bolv";
+    QTest::newRow("no name: the folder itself, nothing typed") << ""
+                                                               << "";
+}
+
+// The real dialog, read and cancelled as soon as it shows.
+void TestSeams::realFileDialogOpensWhereProposed() {
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QTemporaryDir dir;
+    FileDialog dialog;
+    dialog.setInitialFolder(dir.path());
+    dialog.setFileName(name);
+    QString folder, text;
+    QTimer::singleShot(0, [&] {
+        auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!shown) return;
+        folder = shown->directory().absolutePath();
+        if (auto* edit = shown->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            text = edit->text();
+        shown->reject();
+    });
+    QVERIFY(!dialog.showOpen());
+    QCOMPARE(folder, QDir(dir.path()).absolutePath());
+    QCOMPARE(text, typed);
 }
 
 void TestSeams::printerRecordsTheJob() {
