@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 kind="${1:-plain}"
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libqt6svg6 libgtest-dev libgmock-dev
           libbenchmark-dev clang-format qt6-translations-l10n fonts-liberation2
           dpkg-dev file desktop-file-utils appstream)
 case "$kind" in
