@@ -1,5 +1,6 @@
 #include "finestrearchivio.h"
 
+#include "archivio2.h"
 #include "nomifinestre.h"
 
 namespace bolv {
@@ -10,7 +11,7 @@ using platform::WindowKind;
 
 // A window still to be built has no factory yet: its entries stay disabled.
 const Definizionefinestra tabella[] = {
-    {nomi::archivio2, WindowKind::MdiChild, 7, 1, nullptr},
+    {nomi::archivio2, WindowKind::MdiChild, 7, 1, crea<archivio2>},
     {nomi::inserimento, WindowKind::MdiChild, 8, 2, nullptr},
     {nomi::archesteso, WindowKind::MdiChild, 10, 9, nullptr},
 };
