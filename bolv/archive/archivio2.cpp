@@ -2,6 +2,7 @@
 
 #include "archivio.h"
 #include "cerchio.h"
+#include "editazione.h"
 #include "nomifinestre.h"
 #include "ricercaestrazioni.h"
 #include "sodi.h"
@@ -34,6 +35,9 @@ namespace {
 const QColor CIANO(0, 255, 255);
 const QColor VERDE(0, 255, 0);
 const QString FORMATODATA = QStringLiteral("ddd dd.mm.yyyy");
+const char* const MODIFICATO = "L'archivio è stato modificato e salvato. Il programma provvederà "
+                               "ora alla sua rilettura.";
+const char* const FUORIINTERVALLO = "Un valore inserito non rientra nell'intervallo specificato";
 const QString RIGA = QString(28, QLatin1Char('-'));
 // Wide enough for the headers ("1-2") in the bold font: at 400 twips they were cut short.
 constexpr int LARGHEZZASODI = 540;
@@ -71,6 +75,10 @@ QString testo(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+QString numeroestrazione(int d) {
+    return QStringLiteral("(n.") + platform::plainText(d) + QLatin1Char(')');
+}
+
 } // namespace
 
 archivio2::archivio2(Stato& s) : Finestra(s, nomi::archivio2) {
@@ -83,6 +91,7 @@ void archivio2::costruisci() {
     griglia->addWidget(costruiscitestata(), 0, 0, 1, 2);
     griglia->addWidget(costruiscinavigazione(), 1, 0);
     griglia->addWidget(costruiscitabella(), 1, 1);
+    griglia->addWidget(costruiscieditazione(), 2, 0, 1, 2);
 
     // With no draw held there is nothing to show or edit.
     const bool vuoto = s.numestrazioni < 1;
@@ -90,6 +99,8 @@ void archivio2::costruisci() {
     VScroll1->setRange(s.primaestrazione, std::max(s.primaestrazione, s.numestrazioni));
     VScroll1->setValue(s.ultimaestrazione);
     VScroll1->setEnabled(!vuoto);
+    Frame1->setEnabled(!vuoto);
+    Command5->setEnabled(platform::registry().isDefined(QString::fromLatin1(nomi::inserimento)));
     connect(VScroll1, &QScrollBar::valueChanged, this, &archivio2::VScroll1_Change);
     visualizzaestrazione();
 }
@@ -127,6 +138,7 @@ QWidget* archivio2::costruiscinavigazione() {
     tabestr = new platform::Grid(w);
     tabestr->setObjectName(QStringLiteral("tabestr"));
     impostatabestr();
+    connect(tabestr, &platform::Grid::cellDoubleClicked, this, &archivio2::tabestr_DblClick);
     VScroll1 = new QScrollBar(Qt::Vertical, w);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     colonna->addWidget(tabestr, 0, 0);
@@ -294,6 +306,41 @@ void archivio2::impostasodi() {
         }
     }
     adatta(sodi);
+}
+
+QWidget* archivio2::costruiscieditazione() {
+    Frame1 = new QGroupBox(QStringLiteral("Editazione"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* riga = new QHBoxLayout(Frame1);
+    struct Bottone {
+        const char* nome;
+        const char* didascalia;
+        const char* suggerimento;
+        void (archivio2::*azione)();
+    };
+    const Bottone bottoni[] = {
+        {"Command11", "Modifica Data", "Modifica la data dell'estrazione visualizzata",
+         &archivio2::Command11_Click},
+        {"Command4", " Cancella Estrazione", "Elimina l'estrazione visualizzata dall'archivio",
+         &archivio2::Command4_Click},
+        {"Command5", " Inserisci Estrazione", "Inserisce un'estrazione dopo quella visualizzata",
+         &archivio2::Command5_Click},
+        {"Command6", " Scambia Estrazioni", "Scambia tra loro due estrazioni dell'archivio",
+         &archivio2::Command6_Click},
+        {"Command7", "  Sposta  Estrazione", "Sposta un'estrazione nell'archivio",
+         &archivio2::Command7_Click},
+        {"Command12", "Salva Archivio", nullptr, &archivio2::Command12_Click},
+    };
+    for (const Bottone& b : bottoni) {
+        const auto azione = b.azione;
+        QPushButton* p = pulsante(
+            QString::fromLatin1(b.nome), QString::fromLatin1(b.didascalia),
+            [this, azione] { (this->*azione)(); }, Frame1);
+        if (b.suggerimento) p->setToolTip(QString::fromLatin1(b.suggerimento));
+        riga->addWidget(p);
+        if (b.azione == &archivio2::Command5_Click) Command5 = p;
+    }
+    return Frame1;
 }
 
 void archivio2::visualizzaestrazione() {
@@ -482,6 +529,144 @@ void archivio2::Option1_Click(int indice) {
     visualizzaestrazione();
     Label1_1->setText(indice == 0 ? QStringLiteral("Somme tra gli estratti")
                                   : QStringLiteral("Distanze tra gli estratti"));
+}
+
+bool archivio2::scrivi(const Scritturaarchivio& scrittura, const QString& messaggio) {
+    bool scritto = false;
+    cambia([&](Stato& st) {
+        scritto =
+            cambiaarchivio(st, scrittura, [messaggio](Stato&) { platform::message(messaggio); });
+    });
+    return scritto;
+}
+
+void archivio2::Command11_Click() {
+    if (!archiviomodificabile(s)) return;
+    const int d = estrazionecorrente;
+    if (!platform::ask(QStringLiteral("Si desidera modificare la data dell'estrazione "
+                                      "visualizzata ") +
+                           numeroestrazione(d) + QLatin1Char('?'),
+                       QStringLiteral("Modifica data")))
+        return;
+    const QString giorno = platform::inputBox(
+        QStringLiteral("Immettere il giorno della nuova data:"), QStringLiteral("Giorno"));
+    const QString mese = platform::inputBox(QStringLiteral("Immettere il mese della nuova data:"),
+                                            QStringLiteral("Mese"));
+    const QString anno = platform::inputBox(QStringLiteral("Immettere l'anno  della nuova data:"),
+                                            QStringLiteral("Anno"));
+    if (giorno.isEmpty() || mese.isEmpty() || anno.isEmpty()) return;
+    const auto data = nuovadata(giorno.toStdString(), mese.toStdString(), anno.toStdString());
+    if (!data) {
+        platform::message(testo("La data inserita non è valida."));
+        return;
+    }
+    scrivi(modificaestrazioni([d, nuova = *data](Stato& st) { ridataestrazione(st, d, nuova); }),
+           testo(MODIFICATO));
+}
+
+void archivio2::Command12_Click() {
+    if (!archiviomodificabile(s)) return;
+    if (!archiviomodificato) {
+        platform::message(QStringLiteral("Nessuna modifica e' stata apportata all'archivio, per "
+                                         "cui non e' necessario salvare."));
+        return;
+    }
+    if (!platform::ask(QStringLiteral("Verra' salvato l'archivio con le eventuali modifiche "
+                                      "apportate. Procedere?"),
+                       QStringLiteral("Salva Archivio")))
+        return;
+    scrivi([](Stato& st) { return scriviarchivio(st); }, testo(MODIFICATO));
+}
+
+void archivio2::Command4_Click() {
+    if (!archiviomodificabile(s)) return;
+    const int c = estrazionecorrente;
+    if (!platform::ask(testo("Prima di cancellare delle estrazioni è consigliabile creare un "
+                             "backup dell'archivio, utilizzando la funzione <File-Crea Backup> . "
+                             "Procedere con la cancellazione dell'estrazione visualizzata ") +
+                       numeroestrazione(c) + QLatin1Char('?')))
+        return;
+    if (scrivi(scritturacancellazione(c), testo(MODIFICATO)))
+        platform::registry().show(QString::fromLatin1(nomi::archivio2));
+}
+
+void archivio2::Command5_Click() {
+    if (!archiviomodificabile(s)) return;
+    const int d = estrazionecorrente;
+    if (!platform::ask(QStringLiteral("Inserire un'estrazione nell'archivio dopo quella "
+                                      "visualizzata ") +
+                           numeroestrazione(d) + QStringLiteral(" ?"),
+                       QStringLiteral("Inserimento intermedio di estrazione")))
+        return;
+    if (cambia([d](Stato& st) { inserimentodopo(st, d); }))
+        platform::registry().show(QString::fromLatin1(nomi::inserimento));
+}
+
+bool archivio2::duevalori(const QString& titolo, const QString& primo, const QString& secondo,
+                          int& a, int& b) {
+    const auto x = slotdigitato(s, platform::inputBox(primo, titolo).toStdString());
+    const auto y = slotdigitato(s, platform::inputBox(secondo, titolo).toStdString());
+    if (!x || !y) {
+        platform::message(QString::fromLatin1(FUORIINTERVALLO));
+        return false;
+    }
+    a = *x;
+    b = *y;
+    return true;
+}
+
+void archivio2::Command6_Click() {
+    if (!archiviomodificabile(s)) return;
+    int a = 0, b = 0;
+    if (!platform::ask(QStringLiteral("Si desidera scambiare tra loro due estrazioni ?"),
+                       QStringLiteral("Scambio di estrazioni")) ||
+        !duevalori(QStringLiteral("Scambia estrazioni"),
+                   QStringLiteral("Immettere il numero della prima estrazione dello scambio:"),
+                   QStringLiteral("Immettere il numero della seconda estrazione dello scambio:"), a,
+                   b))
+        return;
+    scrivi(modificaestrazioni([a, b](Stato& st) { scambiaestrazioni(st, a, b); }),
+           testo("L'archivio è stato modificato e le modifiche sono state salvate. Il programma "
+                 "provvederà ora alla sua rilettura."));
+}
+
+void archivio2::Command7_Click() {
+    if (!archiviomodificabile(s)) return;
+    int a = 0, b = 0;
+    if (!platform::ask(QStringLiteral("Si desidera spostare un'estrazione ?"),
+                       QStringLiteral("Spostamento di estrazione")) ||
+        !duevalori(QStringLiteral("Sposta estrazione"),
+                   QStringLiteral("Immettere il numero dell'estrazione da spostare:"),
+                   QStringLiteral("Immettere il numero della nuova posizione:"), a, b))
+        return;
+    scrivi(modificaestrazioni([a, b](Stato& st) { spostaestrazione(st, a, b); }),
+           testo(MODIFICATO));
+}
+
+void archivio2::tabestr_DblClick(int r, int c) {
+    if (c == 6) platform::message(QStringLiteral("Non vorrai mica modificare la somma!!!"));
+    if (c > 5 || r == 0 || c == 0 || estrazionecorrente == 0) return;
+    if (!archiviomodificabile(s)) return;
+    const int d = estrazionecorrente;
+    const QString domanda = QStringLiteral("Modificare questo numero? (") +
+                            platform::plainText(s.estr(d, r, c)) + QStringLiteral(" su ") +
+                            QString::fromStdString(s.nomiruote[r - 1]) + QStringLiteral(" )");
+    if (platform::messageBox(domanda, platform::Buttons::YesNo, platform::Icon::Critical,
+                             QStringLiteral("Modifica di estratto")) != platform::Answer::Yes)
+        return;
+    const QString risposta = platform::inputBox(QStringLiteral("Immettere il nuovo valore: "));
+    const double x = platform::leadingValue(risposta);
+    if (!(x >= 0 && x <= 90)) {
+        platform::message(QStringLiteral("Valore immesso non valido."));
+        return;
+    }
+    const int n = static_cast<int>(std::nearbyint(x));
+    if (!cambia([d, r, c, n](Stato& st) { modificanumero(st, d, r, c, n); })) return;
+    tabestr->setTextMatrix(r, c, risposta);
+    platform::message(QStringLiteral(
+        "L'archivio è stato modificato ma per rendere permanenti le modifiche occorre salvarlo. "
+        "Premere il pulsante <Salva Archivio> se si desidera salvare i cambiamenti."));
+    archiviomodificato = true;
 }
 
 } // namespace bolv

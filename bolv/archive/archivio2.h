@@ -1,8 +1,10 @@
 // "Archivio Estrazioni": the archive one draw at a time, with its filter, sums and means,
 // the table of pairwise sums or distances and the cyclometric circle; the searches by date
-// and number, and the print of a draw.
+// and number, the print of a draw, and the editor of the archive (redate, delete, insert,
+// swap, move, correct one number, save).
 #pragma once
 
+#include "cambioarchivio.h"
 #include "finestra.h"
 
 #include <QString>
@@ -11,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -33,6 +36,7 @@ class archivio2 : public Finestra {
     QWidget* costruiscitestata();
     QWidget* costruiscinavigazione();
     QWidget* costruiscitabella();
+    QWidget* costruiscieditazione();
     void impostatabestr();
     void intestatabestr();
     void impostasodi();
@@ -52,6 +56,20 @@ class archivio2 : public Finestra {
     void Option1_Click(int indice);
     QStringList righeruote() const;
     void salvaestrazione(const QString& titolo);
+
+    void Command11_Click(); // "Modifica Data"
+    void Command12_Click(); // "Salva Archivio"
+    void Command4_Click();  // " Cancella Estrazione"
+    void Command5_Click();  // " Inserisci Estrazione"
+    void Command6_Click();  // " Scambia Estrazioni"
+    void Command7_Click();  // "  Sposta  Estrazione"
+    void tabestr_DblClick(int r, int c);
+    // The two slot numbers typed for a swap or a move; false, after the message, when one is
+    // out of range.
+    bool duevalori(const QString& titolo, const QString& primo, const QString& secondo, int& a,
+                   int& b);
+    // Writes the archive through the one road of every change, announcing messaggio.
+    bool scrivi(const Scritturaarchivio& scrittura, const QString& messaggio);
 
     int estrazionecorrente = 0;
     bool mostrasodi = true;
@@ -74,6 +92,8 @@ class archivio2 : public Finestra {
     QLabel* Label5 = nullptr;
     QLabel* Label9 = nullptr;
     QLabel* Label1_1 = nullptr; // Label1(1), the title of the table
+    QGroupBox* Frame1 = nullptr;
+    QPushButton* Command5 = nullptr;
 };
 
 } // namespace bolv

@@ -1,5 +1,7 @@
 // The archive browser: what it shows of a draw, the step buttons at the ends, "Vai a data"
-// and "Vai a numero", the print of a draw and the year view's button.
+// and "Vai a numero", the print of a draw, and its edits: swap and move (one write each,
+// the end of the archive kept), delete, redate with cancelled or invalid answers, a number
+// edit then "Salva Archivio", a failed write, and nothing written in a weekday mode.
 #include "archiviodiprova.h"
 
 #include "archivio2.h"
@@ -14,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,6 +52,21 @@ QString testoetichetta(QWidget* f, const QString& nome) {
     return controllo<QLabel>(f, nome)->text();
 }
 
+// The date and numbers of slot d in an archive image.
+std::vector<uint8_t> slot(const std::vector<uint8_t>& img, int d) {
+    std::vector<uint8_t> v;
+    for (int r = 0; r <= 10; ++r)
+        for (int p = 1; p <= (r == 0 ? 4 : 5); ++p)
+            v.push_back(img[indicearchivio(d, r, p)]);
+    return v;
+}
+
+int scritture(const prova::Registratore& r) {
+    return int(std::count(r.attese.begin(), r.attese.end(), "Scrittura archivio..."));
+}
+
+const QString MODIFICATO = QStringLiteral(
+    "L'archivio è stato modificato e salvato. Il programma provvederà ora alla sua rilettura.");
 const QString DATANONVALIDA = QStringLiteral("La data inserita non è valida.");
 
 } // namespace
@@ -69,8 +87,17 @@ class TestArchivio2 : public prova::Provafinestre {
     void vainumero();
     void stampa();
     void stampasufile();
+    void scambiaesposta_data();
+    void scambiaesposta();
+    void scritturafallita();
+    void cancella_data();
+    void cancella();
+    void modificadata_data();
+    void modificadata();
+    void numeroesalva();
+    void modosettimanale();
     void archiviovuoto();
-    void annovista();
+    void annoeinserimento();
 };
 
 void TestArchivio2::apertura() {
@@ -105,6 +132,7 @@ void TestArchivio2::apertura() {
     platform::Grid* sodi = griglia(f, "sodi");
     QCOMPARE(sodi->textMatrix(0, 10), QStringLiteral("4-5"));
     QCOMPARE(sodi->textMatrix(8, 0), QStringLiteral("Ro"));
+    QCOMPARE(bottone(f, "Command7")->text(), QStringLiteral("  Sposta  Estrazione"));
 }
 
 void TestArchivio2::filtriesomme_data() {
@@ -372,18 +400,243 @@ void TestArchivio2::stampasufile() {
     QCOMPARE(righe[16], righe[0]);
 }
 
+void TestArchivio2::scambiaesposta_data() {
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<Answer>("conferma");
+    QTest::addColumn<QStringList>("valori");
+    QTest::addColumn<QList<int>>("ordine"); // empty: nothing written
+    QTest::addColumn<QString>("messaggio");
+    const QString scambiato = QStringLiteral("L'archivio è stato modificato e le modifiche sono "
+                                             "state salvate. Il programma provvederà ora alla sua "
+                                             "rilettura.");
+    const QString fuori =
+        QStringLiteral("Un valore inserito non rientra nell'intervallo specificato");
+    QTest::newRow("swap 2 and 7") << "Command6" << Answer::Yes << QStringList{"2", "7"}
+                                  << QList<int>{1, 7, 3, 4, 5, 6, 2, 8, 9, 10} << scambiato;
+    QTest::newRow("swap with itself") << "Command6" << Answer::Yes << QStringList{"4", "4"}
+                                      << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << scambiato;
+    QTest::newRow("move 10 to 5") << "Command7" << Answer::Yes << QStringList{"10", "5"}
+                                  << QList<int>{1, 2, 3, 4, 10, 5, 6, 7, 8, 9} << MODIFICATO;
+    QTest::newRow("move 5 to 10") << "Command7" << Answer::Yes << QStringList{"5", "10"}
+                                  << QList<int>{1, 2, 3, 4, 6, 7, 8, 9, 10, 5} << MODIFICATO;
+    QTest::newRow("swap beyond the last")
+        << "Command6" << Answer::Yes << QStringList{"2", "11"} << QList<int>{} << fuori;
+    QTest::newRow("move cancelled")
+        << "Command7" << Answer::Yes << QStringList{"", "3"} << QList<int>{} << fuori;
+    QTest::newRow("swap: No") << "Command6" << Answer::No << QStringList{} << QList<int>{} << "";
+}
+
+void TestArchivio2::scambiaesposta() {
+    QFETCH(QString, comando);
+    QFETCH(Answer, conferma);
+    QFETCH(QStringList, valori);
+    QFETCH(QList<int>, ordine);
+    QFETCH(QString, messaggio);
+    prova::Programmadiprova p(prova::immaginediprova(10));
+    prova::Finte finte;
+    archivio2 f(programma());
+    finte.scatole.queueAnswer(conferma);
+    for (const QString& v : valori)
+        finte.scatole.queueInput(v);
+    bottone(&f, comando)->click();
+    const QStringList testi = finte.scatole.texts();
+    QCOMPARE(testi.size(), 1 + valori.size() + (messaggio.isEmpty() ? 0 : 1));
+    if (!messaggio.isEmpty()) QCOMPARE(testi.last(), messaggio);
+    QCOMPARE(scritture(p.registro), ordine.isEmpty() ? 0 : 1);
+    if (ordine.isEmpty()) {
+        QVERIFY(p.archiviointatto());
+        return;
+    }
+    const auto file = prova::byte(p.cartella.leggi(QStringLiteral("archivio.dat")));
+    for (int i = 0; i < ordine.size(); ++i)
+        QCOMPARE(slot(file, i + 1), slot(p.archivio, ordine[i]));
+    QCOMPARE(file[indicearchivio(11, 0, 1)], uint8_t(0)); // the end of the archive is kept
+    QCOMPARE(programma().numestrazioni, 10);
+}
+
+void TestArchivio2::scritturafallita() {
+    prova::Programmadiprova p(prova::immaginediprova(10));
+    prova::Finte finte;
+    archivio2 f(programma());
+    const auto estrazioni = programma().estrazioni;
+    programma().cartellaprogramma = p.percorso(QStringLiteral("non-esiste")).toStdString();
+    finte.scatole.queueAnswer(Answer::Yes);
+    finte.scatole.queueInput(QStringLiteral("2"));
+    finte.scatole.queueInput(QStringLiteral("7"));
+    bottone(&f, "Command6")->click();
+    // The failure is told and nothing is announced as done.
+    QCOMPARE(p.registro.avvisi.size(), size_t(1));
+    QCOMPARE(finte.scatole.texts().size(), 3);
+    QCOMPARE(programma().estrazioni, estrazioni);
+    QVERIFY(p.archiviointatto());
+}
+
+void TestArchivio2::cancella_data() {
+    QTest::addColumn<int>("c");
+    QTest::newRow("in the middle") << 4;
+    QTest::newRow("the last") << 10;
+}
+
+void TestArchivio2::cancella() {
+    QFETCH(int, c);
+    prova::Programmadiprova p(prova::immaginediprova(10));
+    prova::Finte finte;
+    archivio2 f(programma());
+    barra(&f)->setValue(c);
+    finte.scatole.queueAnswer(Answer::Yes);
+    bottone(&f, "Command4")->click();
+    QCOMPARE(scritture(p.registro), 1);
+    QCOMPARE(finte.scatole.texts().last(), MODIFICATO);
+    QVERIFY(finte.scatole.texts().first().endsWith(
+        QStringLiteral("Procedere con la cancellazione dell'estrazione visualizzata (n. %1)?")
+            .arg(c)));
+    const auto file = prova::byte(p.cartella.leggi(QStringLiteral("archivio.dat")));
+    for (int d = 1; d <= 9; ++d)
+        QCOMPARE(slot(file, d), slot(p.archivio, d < c ? d : d + 1));
+    QCOMPARE(file[indicearchivio(10, 0, 1)], uint8_t(0));
+    QCOMPARE(programma().numestrazioni, 9);
+}
+
+void TestArchivio2::modificadata_data() {
+    QTest::addColumn<QStringList>("risposte"); // the day, month and year typed
+    QTest::addColumn<QString>("messaggio");
+    QTest::addColumn<QList<int>>("riga0"); // day, month, year, century written; empty: none
+    QTest::newRow("2001") << QStringList{"12", "3", "2001"} << MODIFICATO
+                          << QList<int>{12, 3, 1, 20};
+    QTest::newRow("97") << QStringList{"5", "6", "97"} << MODIFICATO << QList<int>{5, 6, 97, 19};
+    QTest::newRow("day cancelled") << QStringList{"", "3", "2001"} << "" << QList<int>{};
+    QTest::newRow("year cancelled") << QStringList{"12", "3", ""} << "" << QList<int>{};
+    QTest::newRow("day 0") << QStringList{"0", "3", "2001"} << DATANONVALIDA << QList<int>{};
+    QTest::newRow("31 February") << QStringList{"31", "2", "1990"} << DATANONVALIDA << QList<int>{};
+    QTest::newRow("not a number") << QStringList{"x", "3", "1990"} << DATANONVALIDA << QList<int>{};
+}
+
+void TestArchivio2::modificadata() {
+    QFETCH(QStringList, risposte);
+    QFETCH(QString, messaggio);
+    QFETCH(QList<int>, riga0);
+    prova::Programmadiprova p(prova::immaginediprova(10));
+    prova::Finte finte;
+    archivio2 f(programma());
+    finte.scatole.queueAnswer(Answer::Yes);
+    for (const QString& r : risposte)
+        finte.scatole.queueInput(r);
+    bottone(&f, "Command11")->click();
+    const auto& mostrate = finte.scatole.shown();
+    QCOMPARE(mostrate[0].text, QStringLiteral("Si desidera modificare la data dell'estrazione "
+                                              "visualizzata (n. 10)?"));
+    QCOMPARE(mostrate[3].title, QStringLiteral("Anno"));
+    QCOMPARE(mostrate[3].text, QStringLiteral("Immettere l'anno  della nuova data:"));
+    QCOMPARE(finte.scatole.texts().mid(4),
+             messaggio.isEmpty() ? QStringList{} : QStringList{messaggio});
+    if (riga0.isEmpty()) {
+        QVERIFY(p.archiviointatto());
+        QCOMPARE(scritture(p.registro), 0);
+        return;
+    }
+    const auto file = prova::byte(p.cartella.leggi(QStringLiteral("archivio.dat")));
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(int(file[indicearchivio(10, 0, i + 1)]), riga0[i]);
+}
+
+void TestArchivio2::numeroesalva() {
+    prova::Programmadiprova p(prova::immaginediprova(10));
+    prova::Finte finte;
+    archivio2 f(programma());
+    platform::Grid* tabestr = griglia(&f, "tabestr");
+    const Stato& s = programma();
+
+    // "Salva Archivio" with nothing edited writes nothing.
+    bottone(&f, "Command12")->click();
+    QCOMPARE(finte.scatole.texts(),
+             QStringList{QStringLiteral("Nessuna modifica e' stata apportata all'archivio, per "
+                                        "cui non e' necessario salvare.")});
+    finte.scatole.clearShown();
+
+    // The sum and the mean are not numbers to edit; the names and the header neither.
+    emit tabestr->cellDoubleClicked(3, 6);
+    emit tabestr->cellDoubleClicked(3, 7);
+    emit tabestr->cellDoubleClicked(0, 2);
+    emit tabestr->cellDoubleClicked(3, 0);
+    QCOMPARE(finte.scatole.texts(),
+             QStringList{QStringLiteral("Non vorrai mica modificare la somma!!!")});
+    finte.scatole.clearShown();
+
+    // A value out of range changes nothing.
+    finte.scatole.queueAnswer(Answer::Yes);
+    finte.scatole.queueInput(QStringLiteral("91"));
+    emit tabestr->cellDoubleClicked(3, 2);
+    QCOMPARE(finte.scatole.texts().last(), QStringLiteral("Valore immesso non valido."));
+    finte.scatole.clearShown();
+
+    // A number not on the wheel, typed with a blank before it.
+    const auto sullaruota = [&](int n) {
+        for (int c = 1; c <= 5; ++c)
+            if (s.estr(10, 3, c) == n) return true;
+        return false;
+    };
+    int nuovo = 1;
+    while (sullaruota(nuovo))
+        ++nuovo;
+    finte.scatole.queueAnswer(Answer::Yes);
+    finte.scatole.queueInput(QStringLiteral(" %1").arg(nuovo));
+    emit tabestr->cellDoubleClicked(3, 2);
+    const auto& mostrate = finte.scatole.shown();
+    QCOMPARE(mostrate[0].title, QStringLiteral("Modifica di estratto"));
+    QCOMPARE(mostrate[0].icon, platform::Icon::Critical);
+    QCOMPARE(mostrate[0].text, QStringLiteral("Modificare questo numero? (") +
+                                   platform::plainText(p.archivio[indicearchivio(10, 3, 2)]) +
+                                   QStringLiteral(" su Firenze )"));
+    QCOMPARE(s.estr(10, 3, 2), nuovo);
+    QCOMPARE(tabestr->textMatrix(3, 2), QStringLiteral(" %1").arg(nuovo));
+    QVERIFY(p.archiviointatto()); // in memory only
+    finte.scatole.clearShown();
+
+    finte.scatole.queueAnswer(Answer::Yes);
+    bottone(&f, "Command12")->click();
+    QCOMPARE(finte.scatole.shown().first().title, QStringLiteral("Salva Archivio"));
+    QCOMPARE(finte.scatole.texts().last(), MODIFICATO);
+    QCOMPARE(scritture(p.registro), 1);
+    const auto file = prova::byte(p.cartella.leggi(QStringLiteral("archivio.dat")));
+    QCOMPARE(int(file[indicearchivio(10, 3, 2)]), nuovo);
+}
+
+void TestArchivio2::modosettimanale() {
+    prova::Programmadiprova p(prova::immaginediprova(10));
+    prova::Finte finte;
+    finte.scatole.setDefaultAnswer(Answer::Yes);
+    for (int i = 0; i < 20; ++i)
+        finte.scatole.queueInput(QStringLiteral("2"));
+    platform::registry().define(QString::fromLatin1(nomi::inserimento), [] { return new QWidget; });
+    archivio2 f(programma());
+    programma().modoestrazioni = 1;
+    const QStringList comandi = {"Command11", "Command4", "Command5",
+                                 "Command6",  "Command7", "Command12"};
+    for (const QString& c : comandi)
+        bottone(&f, c)->click();
+    emit griglia(&f, "tabestr")->cellDoubleClicked(2, 2);
+    // Each command refused at once, with its message and no question.
+    QCOMPARE(p.registro.avvisi.size(), size_t(comandi.size() + 1));
+    QVERIFY(finte.scatole.shown().isEmpty());
+    QCOMPARE(scritture(p.registro), 0);
+    QVERIFY(p.archiviointatto());
+    QCOMPARE(programma().puntoinserimento, 0);
+}
+
 void TestArchivio2::archiviovuoto() {
     prova::Programmadiprova p(prova::immaginediprova(0));
     archivio2 f(programma());
+    QVERIFY(!controllo<QGroupBox>(&f, "Frame1")->isEnabled());
     QVERIFY(!barra(&f)->isEnabled());
     QCOMPARE(testoetichetta(&f, "Label5"), QString());
 }
 
-void TestArchivio2::annovista() {
+void TestArchivio2::annoeinserimento() {
     {
         prova::Programmadiprova p;
         archivio2 f(programma());
         QVERIFY(!bottone(&f, "Command10")->isEnabled());
+        QVERIFY(!bottone(&f, "Command5")->isEnabled());
     }
     prova::Avviato a;
     platform::registry().define(QString::fromLatin1(nomi::archesteso), [] { return new QWidget; });
@@ -392,6 +645,19 @@ void TestArchivio2::annovista() {
     QWidget* f = platform::registry().window(QString::fromLatin1(nomi::archivio2));
     bottone(f, "Command10")->click();
     QVERIFY(a.aperta(nomi::archesteso));
+    barra(f)->setValue(7);
+    finte.scatole.queueAnswer(Answer::No);
+    bottone(f, "Command5")->click();
+    QVERIFY(!a.aperta(nomi::inserimento));
+    finte.scatole.queueAnswer(Answer::Yes);
+    bottone(f, "Command5")->click();
+    QCOMPARE(
+        finte.scatole.shown().last().text,
+        QStringLiteral("Inserire un'estrazione nell'archivio dopo quella visualizzata (n. 7) ?"));
+    QVERIFY(a.aperta(nomi::inserimento));
+    QVERIFY(a.aperta(nomi::archivio2));
+    QCOMPARE(programma().puntoinserimento, 7);
+    QVERIFY(!programma().modoaccoda);
 }
 
 QTEST_MAIN(TestArchivio2)
