@@ -1,7 +1,8 @@
 // The archive browser: what it shows of a draw, the step buttons at the ends, "Vai a data"
 // and "Vai a numero", the print of a draw, and its edits: swap and move (one write each,
 // the end of the archive kept), delete, redate with cancelled or invalid answers, a number
-// edit then "Salva Archivio", a failed write, and nothing written in a weekday mode.
+// edit then "Salva Archivio", a failed write, nothing written in a weekday mode, and the
+// buttons that open the year view and the entry window.
 #include "archiviodiprova.h"
 
 #include "archivio2.h"
@@ -658,6 +659,15 @@ void TestArchivio2::annoeinserimento() {
     QVERIFY(a.aperta(nomi::archivio2));
     QCOMPARE(programma().puntoinserimento, 7);
     QVERIFY(!programma().modoaccoda);
+
+    // After a deletion the browser opens again, anew, on the last draw left.
+    const int n = programma().numestrazioni;
+    finte.scatole.queueAnswer(Answer::Yes);
+    bottone(f, "Command4")->click();
+    QWidget* nuova = platform::registry().existing(QString::fromLatin1(nomi::archivio2));
+    QVERIFY(nuova && nuova != f);
+    QCOMPARE(programma().numestrazioni, n - 1);
+    QCOMPARE(testoetichetta(nuova, "Label5"), QStringLiteral(" %1 / %1").arg(n - 1));
 }
 
 QTEST_MAIN(TestArchivio2)
