@@ -76,7 +76,7 @@ void pronostici::costruisci() {
     colonna->addWidget(costruiscipronostico());
     colonna->addWidget(costruisciverifica());
 
-    // The slider's first value already shows the last draw and checks the (empty) group.
+    // The window opens on the last draw of the analysis window.
     connect(Slider1, &QSlider::valueChanged, this, &pronostici::mostraestrazione);
     mostraestrazione();
 }
