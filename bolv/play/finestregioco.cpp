@@ -1,6 +1,9 @@
 #include "finestregioco.h"
 
+#include "calcvinc.h"
 #include "nomifinestre.h"
+#include "pronostici.h"
+#include "vincite.h"
 
 namespace bolv {
 
@@ -11,9 +14,9 @@ using platform::WindowKind;
 // A window still to be built has no factory yet: its entries stay disabled.
 const Definizionefinestra tabella[] = {
     {nomi::progress, WindowKind::MdiChild, 29, 15, nullptr},
-    {nomi::pronostici, WindowKind::MdiChild, 18, 16, nullptr},
-    {nomi::vincite, WindowKind::MdiChild, 0, 0, nullptr},
-    {nomi::calcvinc, WindowKind::MdiChild, 19, 0, nullptr},
+    {nomi::pronostici, WindowKind::MdiChild, 18, 16, crea<pronostici>},
+    {nomi::vincite, WindowKind::MdiChild, 0, 0, crea<vincite>},
+    {nomi::calcvinc, WindowKind::MdiChild, 19, 0, crea<calcvinc>},
     {nomi::simul, WindowKind::MdiChild, 16, 0, nullptr},
     {nomi::superena, WindowKind::MdiChild, 17, 0, nullptr},
     {nomi::stampa, WindowKind::MdiChild, 21, 0, nullptr},
