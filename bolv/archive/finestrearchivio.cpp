@@ -1,5 +1,6 @@
 #include "finestrearchivio.h"
 
+#include "inserimento.h"
 #include "nomifinestre.h"
 
 namespace bolv {
@@ -11,7 +12,7 @@ using platform::WindowKind;
 // A window still to be built has no factory yet: its entries stay disabled.
 const Definizionefinestra tabella[] = {
     {nomi::archivio2, WindowKind::MdiChild, 7, 1, nullptr},
-    {nomi::inserimento, WindowKind::MdiChild, 8, 2, nullptr},
+    {nomi::inserimento, WindowKind::MdiChild, 8, 2, crea<inserimento>},
     {nomi::archesteso, WindowKind::MdiChild, 10, 9, nullptr},
 };
 
