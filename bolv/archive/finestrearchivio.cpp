@@ -1,5 +1,6 @@
 #include "finestrearchivio.h"
 
+#include "archesteso.h"
 #include "inserimento.h"
 #include "nomifinestre.h"
 
@@ -13,7 +14,7 @@ using platform::WindowKind;
 const Definizionefinestra tabella[] = {
     {nomi::archivio2, WindowKind::MdiChild, 7, 1, nullptr},
     {nomi::inserimento, WindowKind::MdiChild, 8, 2, crea<inserimento>},
-    {nomi::archesteso, WindowKind::MdiChild, 10, 9, nullptr},
+    {nomi::archesteso, WindowKind::MdiChild, 10, 9, crea<archesteso>},
 };
 
 } // namespace
