@@ -5,12 +5,18 @@
 #include "testo.h"
 
 #include "grid.h"
+#include "windowregistry.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 
 namespace bolv {
 
@@ -20,6 +26,8 @@ const QColor CIANO(0, 255, 255);
 const QColor VERDE(0, 255, 0);
 constexpr int LARGHEZZADATA = 800;   // twips
 constexpr int LARGHEZZANUMERO = 240; // twips
+constexpr int ALTEZZA = 520;         // pixels
+constexpr int CORNICE = 16;          // room for a child window's frame, pixels
 
 QString qs(const std::string& t) {
     return QString::fromStdString(t);
@@ -36,8 +44,27 @@ archesteso::archesteso(Stato& s) : Finestra(s, nomi::archesteso) {
 }
 
 QSize archesteso::sizeHint() const {
-    // Every column in view: the date, the 50 numbers, the scroll bar.
-    return {esteso->twipsToPixels(LARGHEZZADATA + 50 * LARGHEZZANUMERO) + 60, 620};
+    // Every column in view (the date, the 50 numbers, the scroll bar) where the main window's
+    // client area is wide enough; else as wide as it is, the grid scrolling the rest.
+    int larghezza = 2 * esteso->frameWidth() + esteso->verticalScrollBar()->sizeHint().width() +
+                    2 * layout()->contentsMargins().left();
+    for (int c = 0; c < esteso->cols(); ++c)
+        larghezza += esteso->columnWidth(c);
+    QSize misura(larghezza, ALTEZZA);
+    if (const QMdiArea* area = platform::registry().mdiArea())
+        misura = misura.boundedTo(area->viewport()->size() - QSize(CORNICE, 2 * CORNICE));
+    return misura;
+}
+
+// A width in twips that holds campione in the grid's font, and never less than twips: the
+// layout's widths were made for a narrower face than the desktop's.
+int archesteso::larghezza(int twips, const QString& campione) const {
+    // The cell's text margins on both sides and its grid line.
+    const int margine =
+        2 * (esteso->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, esteso) + 1) + 2;
+    const int pixel = esteso->fontMetrics().horizontalAdvance(campione) + margine;
+    return std::max(twips, (pixel * platform::twipsPerInch + esteso->logicalDpiX() - 1) /
+                               esteso->logicalDpiX());
 }
 
 void archesteso::costruisci() {
@@ -50,9 +77,11 @@ void archesteso::costruisci() {
     esteso->setFixedCols(1);
     esteso->setFontSize(7);
     esteso->setMergeMode(platform::MergeMode::RestrictRows);
-    esteso->setColWidth(0, LARGHEZZADATA);
+    const int numero = larghezza(LARGHEZZANUMERO, QStringLiteral("88"));
+    esteso->horizontalHeader()->setMinimumSectionSize(esteso->twipsToPixels(numero));
+    esteso->setColWidth(0, larghezza(LARGHEZZADATA, QStringLiteral("00.00.0000")));
     for (int c = 1; c <= 50; ++c)
-        esteso->setColWidth(c, LARGHEZZANUMERO);
+        esteso->setColWidth(c, numero);
 
     Command1 =
         pulsante(QStringLiteral("Command1"), QStringLiteral("<"), [this] { Command1_Click(); });

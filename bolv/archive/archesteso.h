@@ -25,6 +25,7 @@ class archesteso : public Finestra {
 
   private:
     void costruisci();
+    int larghezza(int twips, const QString& campione) const;
     void Combo1_Click();
     void Command1_Click(); // "<"
     void Command2_Click(); // ">"

@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -129,6 +130,7 @@ QWidget* inserimento::costruisciruote() {
             g->addWidget(t, w - 1, k);
         }
     }
+    g->setColumnStretch(6, 1);
     return cornice;
 }
 
@@ -156,6 +158,14 @@ void inserimento::sposta(int nuova) {
 bool inserimento::eventFilter(QObject* oggetto, QEvent* evento) {
     auto* casella = qobject_cast<QLineEdit*>(oggetto);
     if (!casella) return Finestra::eventFilter(oggetto, evento);
+    // A text box takes Ctrl+E as "end of line"; here it is the paste of the main window's
+    // menu, which these boxes always hold the focus for.
+    if (evento->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(evento)->keyCombination() ==
+            QKeyCombination(Qt::ControlModifier, Qt::Key_E)) {
+        evento->ignore();
+        return true;
+    }
     const bool data = casella == Text1 || casella == Text2 || casella == Text3;
     if (evento->type() == QEvent::MouseButtonPress) {
         if (data)

@@ -117,8 +117,11 @@ void TestArchesteso::griglia() {
     QCOMPARE(g->cols(), 51);
     QCOMPARE(g->fixedRows(), 1);
     QCOMPARE(g->fixedCols(), 1);
-    QCOMPARE(g->colWidth(0), 800);
-    QCOMPARE(g->colWidth(50), 240);
+    // The layout's widths at the least, wider where the desktop's face needs it.
+    QVERIFY(g->colWidth(0) >= 800);
+    QVERIFY(g->colWidth(50) >= 240);
+    QVERIFY(g->columnWidth(0) > g->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")));
+    QVERIFY(g->columnWidth(50) > g->fontMetrics().horizontalAdvance(QStringLiteral("88")));
     QCOMPARE(g->textMatrix(0, 0), QString());
     QCOMPARE(g->textMatrix(0, 1), QStringLiteral("Bari"));
     QCOMPARE(g->textMatrix(0, 5), QStringLiteral("Bari"));
