@@ -5,6 +5,7 @@
 #include "finestrearchivio.h"
 #include "finestregioco.h"
 #include "finestrenucleo.h"
+#include "inserimento.h"
 #include "nomifinestre.h"
 #include "servizi.h"
 
@@ -49,6 +50,18 @@ void tuttiambi(bolvmain& m, bool dabarra) {
     m.esegui({Tipoazione::finestra, nomi::ambi}, dabarra);
 }
 
+// "Incolla estrazione dagli appunti" and its toolbar key: the entry window, brought up, gets
+// the draw on the clipboard (it shows what it was given; nothing is stored before
+// "INSERISCI").
+void incollaestrazione(bolvmain& m, bool dabarra) {
+    const QString nome = QString::fromLatin1(nomi::inserimento);
+    if (dabarra)
+        m.visform(nome);
+    else
+        platform::registry().show(nome);
+    if (auto* f = platform::registry().window<inserimento>(nome)) f->incolla();
+}
+
 // None of these touches the data: they may run while a window's computation goes on.
 void comandi(bolvmain& m) {
     QMdiArea& area = *m.area();
@@ -69,6 +82,10 @@ void comandi(bolvmain& m) {
     if (platform::registry().isDefined(QString::fromLatin1(nomi::ambi))) {
         comando("tuttiambi_menu", [&m] { tuttiambi(m, false); });
         comando("tutti", [&m] { tuttiambi(m, true); });
+    }
+    if (platform::registry().isDefined(QString::fromLatin1(nomi::inserimento))) {
+        comando("incollamenu", [&m] { incollaestrazione(m, false); });
+        comando("incolla", [&m] { incollaestrazione(m, true); });
     }
 }
 
