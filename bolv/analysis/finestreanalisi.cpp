@@ -1,5 +1,6 @@
 #include "finestreanalisi.h"
 
+#include "estratti.h"
 #include "nomifinestre.h"
 
 namespace bolv {
@@ -18,7 +19,7 @@ const Definizionefinestra tabella[] = {
     {nomi::ambi, WindowKind::MdiChild, 70, 8, nullptr},
     {nomi::capogioco, WindowKind::MdiChild, 14, 10, nullptr},
     {nomi::tabform, WindowKind::MdiChild, 26, 11, nullptr},
-    {nomi::estratti, WindowKind::MdiChild, 25, 13, nullptr},
+    {nomi::estratti, WindowKind::MdiChild, 25, 13, crea<estratti>},
     {nomi::combinazioni, WindowKind::MdiChild, 32, 0, nullptr},
     {nomi::sincro, WindowKind::MdiChild, 15, 0, nullptr},
 };
