@@ -1,5 +1,6 @@
 #include "finestreanalisi.h"
 
+#include "ambi.h"
 #include "estratti.h"
 #include "nomifinestre.h"
 
@@ -16,7 +17,7 @@ const Definizionefinestra tabella[] = {
     {nomi::situ, WindowKind::MdiChild, 11, 5, nullptr},
     {nomi::massimi, WindowKind::MdiChild, 12, 6, nullptr},
     {nomi::terni, WindowKind::MdiChild, 24, 7, nullptr},
-    {nomi::ambi, WindowKind::MdiChild, 70, 8, nullptr},
+    {nomi::ambi, WindowKind::MdiChild, 70, 8, crea<ambi>},
     {nomi::capogioco, WindowKind::MdiChild, 14, 10, nullptr},
     {nomi::tabform, WindowKind::MdiChild, 26, 11, nullptr},
     {nomi::estratti, WindowKind::MdiChild, 25, 13, crea<estratti>},
