@@ -1,6 +1,7 @@
 #include "finestreanalisi.h"
 
 #include "ambi.h"
+#include "capogioco.h"
 #include "estratti.h"
 #include "nomifinestre.h"
 
@@ -18,7 +19,7 @@ const Definizionefinestra tabella[] = {
     {nomi::massimi, WindowKind::MdiChild, 12, 6, nullptr},
     {nomi::terni, WindowKind::MdiChild, 24, 7, nullptr},
     {nomi::ambi, WindowKind::MdiChild, 70, 8, crea<ambi>},
-    {nomi::capogioco, WindowKind::MdiChild, 14, 10, nullptr},
+    {nomi::capogioco, WindowKind::MdiChild, 14, 10, crea<capogioco>},
     {nomi::tabform, WindowKind::MdiChild, 26, 11, nullptr},
     {nomi::estratti, WindowKind::MdiChild, 25, 13, crea<estratti>},
     {nomi::combinazioni, WindowKind::MdiChild, 32, 0, nullptr},
