@@ -4,6 +4,7 @@
 #include "capogioco.h"
 #include "estratti.h"
 #include "nomifinestre.h"
+#include "terni.h"
 
 namespace bolv {
 
@@ -17,7 +18,7 @@ const Definizionefinestra tabella[] = {
     {nomi::estrazionale, WindowKind::MdiChild, 20, 4, nullptr},
     {nomi::situ, WindowKind::MdiChild, 11, 5, nullptr},
     {nomi::massimi, WindowKind::MdiChild, 12, 6, nullptr},
-    {nomi::terni, WindowKind::MdiChild, 24, 7, nullptr},
+    {nomi::terni, WindowKind::MdiChild, 24, 7, crea<terni>},
     {nomi::ambi, WindowKind::MdiChild, 70, 8, crea<ambi>},
     {nomi::capogioco, WindowKind::MdiChild, 14, 10, crea<capogioco>},
     {nomi::tabform, WindowKind::MdiChild, 26, 11, nullptr},
