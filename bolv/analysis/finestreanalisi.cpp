@@ -4,6 +4,7 @@
 #include "capogioco.h"
 #include "estratti.h"
 #include "nomifinestre.h"
+#include "sincro.h"
 #include "terni.h"
 
 namespace bolv {
@@ -24,7 +25,7 @@ const Definizionefinestra tabella[] = {
     {nomi::tabform, WindowKind::MdiChild, 26, 11, nullptr},
     {nomi::estratti, WindowKind::MdiChild, 25, 13, crea<estratti>},
     {nomi::combinazioni, WindowKind::MdiChild, 32, 0, nullptr},
-    {nomi::sincro, WindowKind::MdiChild, 15, 0, nullptr},
+    {nomi::sincro, WindowKind::MdiChild, 15, 0, crea<sincro>},
 };
 
 } // namespace
