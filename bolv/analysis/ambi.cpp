@@ -22,6 +22,9 @@ namespace {
 const char* const STATISTICHE[3] = {"Rit Attuali", "Rit Storici", "Presenze"};
 const char* const ETICHETTE[3] = {"Ritardi Attuali", "Ritardi Storici ", "Presenze"};
 
+// Room for "Cagliari" and for five digits.
+constexpr int LARGHEZZA = 920;
+
 QString numero(int n) {
     return platform::formatNumber(n, QStringLiteral("00"));
 }
@@ -47,7 +50,9 @@ void ambi::costruisci() {
     MSFlexGrid1->setTextMatrix(0, 0, QStringLiteral("Ambo"));
     for (int w = 1; w <= 11; ++w)
         MSFlexGrid1->setTextMatrix(0, w, QString::fromStdString(s.nomiruote[w - 1]));
-    MSFlexGrid1->setMinimumSize(MSFlexGrid1->twipsToPixels(12 * 820),
+    for (int c = 0; c < 12; ++c)
+        MSFlexGrid1->setColWidth(c, LARGHEZZA);
+    MSFlexGrid1->setMinimumSize(MSFlexGrid1->twipsToPixels(12 * LARGHEZZA) + 30,
                                 MSFlexGrid1->twipsToPixels(5000));
 
     auto* visualizza = new QGroupBox(QStringLiteral("Visualizza"), this);

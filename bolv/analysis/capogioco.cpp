@@ -19,6 +19,8 @@
 namespace bolv {
 
 namespace {
+// Room for "Ambi + Ritardati" and "Post-Antipatici".
+constexpr int LARGHEZZA = 1750;
 const char* const INTESTAZIONI[6] = {"",           "Ambi + Ritardati", "Simpatici",
                                      "Antipatici", "Post-Simpatici",   "Post-Antipatici"};
 
@@ -70,12 +72,12 @@ void capogioco::costruisci() {
         Grid1->setCols(6);
         for (int c = 0; c < 6; ++c) {
             Grid1->setTextMatrix(0, c, QString::fromLatin1(INTESTAZIONI[c]));
-            Grid1->setColWidth(c, 1500);
+            Grid1->setColWidth(c, LARGHEZZA);
         }
         for (int w = 1; w <= 10; ++w)
             Grid1->setTextMatrix(w, 0, QString::fromStdString(s.nomiruote[w - 1]));
     }
-    Grid1->setMinimumSize(Grid1->twipsToPixels(6 * 1500) + 10, Grid1->twipsToPixels(11 * 300));
+    Grid1->setMinimumSize(Grid1->twipsToPixels(6 * LARGHEZZA) + 10, Grid1->twipsToPixels(11 * 300));
 
     Command2 = pulsante(QStringLiteral("Command2"), QStringLiteral("Stampa"),
                         [this] { Command2_Click(); });

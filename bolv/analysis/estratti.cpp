@@ -15,6 +15,8 @@
 namespace bolv {
 
 namespace {
+// Wide enough for "100,00" in the grid's bold font.
+constexpr int LARGHEZZAPOS = 600, LARGHEZZA = 820;
 const char* const ORDINI[11] = {"Num", "Rit", "Sto", "Pre", "R/P", "R/S",
                                 "Rm2", "Rm3", "Rm4", "Rm5", "Cicl"};
 const char* const INTESTAZIONI[13] = {"Pos", "Num", "Rit", "RPos", "Sto", "Pre", "R/P",
@@ -83,7 +85,7 @@ void estratti::costruisci() {
         MSFlexGrid1->setFontBold(true);
         for (int c = 0; c < 13; ++c) {
             MSFlexGrid1->setTextMatrix(0, c, QString::fromLatin1(INTESTAZIONI[c]));
-            MSFlexGrid1->setColWidth(c, c == 0 ? 500 : 660);
+            MSFlexGrid1->setColWidth(c, c == 0 ? LARGHEZZAPOS : LARGHEZZA);
             if (c > 0) MSFlexGrid1->setColAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
         }
         for (int r = 1; r <= 90; ++r) {
@@ -91,8 +93,8 @@ void estratti::costruisci() {
             MSFlexGrid1->setCellForeColor(r, 0, QColor(255, 0, 255));
         }
     }
-    MSFlexGrid1->setMinimumSize(MSFlexGrid1->twipsToPixels(500 + 12 * 660) + 30,
-                                MSFlexGrid1->twipsToPixels(6000));
+    MSFlexGrid1->setMinimumSize(MSFlexGrid1->twipsToPixels(LARGHEZZAPOS + 12 * LARGHEZZA) + 30,
+                                MSFlexGrid1->twipsToPixels(7500));
 
     auto* pulsanti = new QVBoxLayout;
     pulsanti->addWidget(pulsante(QStringLiteral("Command2"), QStringLiteral("Stampa"),

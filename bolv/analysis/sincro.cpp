@@ -13,11 +13,14 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QPushButton>
+#include <algorithm>
 
 namespace bolv {
 
 namespace {
 constexpr int COLONNESTAMPA[7] = {1, 13, 30, 50, 70, 90, 110};
+// Room for "N. numeri" and for a delay with its date.
+constexpr int LARGHEZZE[3] = {1000, 1150, 1900};
 
 QString dataestrazione(const Stato& s, int d) {
     return platform::formatDate(s.dateestrazioni[d], QStringLiteral("dd.mm.yyyy"));
@@ -55,10 +58,8 @@ void sincro::costruisci() {
         MSFlexGrid1->setFixedCols(2);
         MSFlexGrid1->setMergeMode(platform::MergeMode::Free);
         MSFlexGrid1->setMergeCol(0, true);
-        MSFlexGrid1->setColWidth(0, 900);
-        MSFlexGrid1->setColWidth(1, 600);
-        for (int c = 2; c < 7; ++c)
-            MSFlexGrid1->setColWidth(c, 1400);
+        for (int c = 0; c < 7; ++c)
+            MSFlexGrid1->setColWidth(c, LARGHEZZE[std::min(c, 2)]);
         MSFlexGrid1->setTextMatrix(0, 1, QStringLiteral("N. numeri"));
         for (int k = 1; k <= 5; ++k)
             MSFlexGrid1->setTextMatrix(0, k + 1, platform::plainText(k));
@@ -71,8 +72,9 @@ void sincro::costruisci() {
             MSFlexGrid1->setTextMatrix(2 * i + 2, 1, QStringLiteral("Sto"));
         }
     }
-    MSFlexGrid1->setMinimumSize(MSFlexGrid1->twipsToPixels(900 + 600 + 5 * 1400) + 10,
-                                MSFlexGrid1->twipsToPixels(23 * 260));
+    MSFlexGrid1->setMinimumSize(
+        MSFlexGrid1->twipsToPixels(LARGHEZZE[0] + LARGHEZZE[1] + 5 * LARGHEZZE[2]) + 30,
+        MSFlexGrid1->twipsToPixels(23 * 275));
     auto* principale = new QGridLayout(this);
     principale->addWidget(MSFlexGrid1, 0, 0, 1, 3);
     principale->addWidget(pulsante(QStringLiteral("Command1"), QStringLiteral("Stampa"),
