@@ -1,6 +1,11 @@
 #include "finestreanalisi.h"
 
+#include "ambi.h"
+#include "capogioco.h"
+#include "estratti.h"
 #include "nomifinestre.h"
+#include "sincro.h"
+#include "terni.h"
 
 namespace bolv {
 
@@ -14,13 +19,13 @@ const Definizionefinestra tabella[] = {
     {nomi::estrazionale, WindowKind::MdiChild, 20, 4, nullptr},
     {nomi::situ, WindowKind::MdiChild, 11, 5, nullptr},
     {nomi::massimi, WindowKind::MdiChild, 12, 6, nullptr},
-    {nomi::terni, WindowKind::MdiChild, 24, 7, nullptr},
-    {nomi::ambi, WindowKind::MdiChild, 70, 8, nullptr},
-    {nomi::capogioco, WindowKind::MdiChild, 14, 10, nullptr},
+    {nomi::terni, WindowKind::MdiChild, 24, 7, crea<terni>},
+    {nomi::ambi, WindowKind::MdiChild, 70, 8, crea<ambi>},
+    {nomi::capogioco, WindowKind::MdiChild, 14, 10, crea<capogioco>},
     {nomi::tabform, WindowKind::MdiChild, 26, 11, nullptr},
-    {nomi::estratti, WindowKind::MdiChild, 25, 13, nullptr},
+    {nomi::estratti, WindowKind::MdiChild, 25, 13, crea<estratti>},
     {nomi::combinazioni, WindowKind::MdiChild, 32, 0, nullptr},
-    {nomi::sincro, WindowKind::MdiChild, 15, 0, nullptr},
+    {nomi::sincro, WindowKind::MdiChild, 15, 0, crea<sincro>},
 };
 
 } // namespace
