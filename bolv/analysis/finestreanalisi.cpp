@@ -1,5 +1,6 @@
 #include "finestreanalisi.h"
 
+#include "combinazioni.h"
 #include "nomifinestre.h"
 
 namespace bolv {
@@ -19,7 +20,7 @@ const Definizionefinestra tabella[] = {
     {nomi::capogioco, WindowKind::MdiChild, 14, 10, nullptr},
     {nomi::tabform, WindowKind::MdiChild, 26, 11, nullptr},
     {nomi::estratti, WindowKind::MdiChild, 25, 13, nullptr},
-    {nomi::combinazioni, WindowKind::MdiChild, 32, 0, nullptr},
+    {nomi::combinazioni, WindowKind::MdiChild, 32, 0, crea<combinazioni>},
     {nomi::sincro, WindowKind::MdiChild, 15, 0, nullptr},
 };
 
