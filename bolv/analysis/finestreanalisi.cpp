@@ -2,6 +2,7 @@
 
 #include "combinazioni.h"
 #include "nomifinestre.h"
+#include "ricerca.h"
 
 namespace bolv {
 
@@ -11,7 +12,7 @@ using platform::WindowKind;
 
 // A window still to be built has no factory yet: its entries stay disabled.
 const Definizionefinestra tabella[] = {
-    {nomi::ricerca, WindowKind::MdiChild, 13, 3, nullptr},
+    {nomi::ricerca, WindowKind::MdiChild, 13, 3, crea<ricerca>},
     {nomi::estrazionale, WindowKind::MdiChild, 20, 4, nullptr},
     {nomi::situ, WindowKind::MdiChild, 11, 5, nullptr},
     {nomi::massimi, WindowKind::MdiChild, 12, 6, nullptr},
