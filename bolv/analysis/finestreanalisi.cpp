@@ -1,6 +1,7 @@
 #include "finestreanalisi.h"
 
 #include "combinazioni.h"
+#include "estrazionale.h"
 #include "nomifinestre.h"
 #include "ricerca.h"
 
@@ -13,7 +14,7 @@ using platform::WindowKind;
 // A window still to be built has no factory yet: its entries stay disabled.
 const Definizionefinestra tabella[] = {
     {nomi::ricerca, WindowKind::MdiChild, 13, 3, crea<ricerca>},
-    {nomi::estrazionale, WindowKind::MdiChild, 20, 4, nullptr},
+    {nomi::estrazionale, WindowKind::MdiChild, 20, 4, crea<estrazionale>},
     {nomi::situ, WindowKind::MdiChild, 11, 5, nullptr},
     {nomi::massimi, WindowKind::MdiChild, 12, 6, nullptr},
     {nomi::terni, WindowKind::MdiChild, 24, 7, nullptr},
