@@ -8,7 +8,7 @@ namespace bolv {
 
 namespace {
 constexpr int MARGINE = 8; // pixels left free at each end, for the end ticks
-constexpr int RAGGIO = 3;  // of a mark
+constexpr int RAGGIO = 2;  // of a mark: 30 twips
 constexpr int TACCA = 6;   // half height of the end ticks
 } // namespace
 

@@ -15,7 +15,8 @@ namespace bolv {
 
 namespace {
 
-constexpr int LARGHEZZACOLONNA = 1400; // twips, all six columns
+// Twips, all six columns: room for a probability's ten decimals in today's fonts.
+constexpr int LARGHEZZACOLONNA = 1750;
 
 QString titolo(combinazioni::Tabella t) {
     switch (t) {
@@ -83,7 +84,10 @@ void combinazioni::costruisci() {
         fGrid1->setTextMatrix(0, 0, QStringLiteral("Nri / Sorte"));
         for (int c = 0; c < 6; ++c) {
             fGrid1->setColWidth(c, LARGHEZZACOLONNA);
-            if (c > 0) fGrid1->setTextMatrix(0, c, platform::plainText(c));
+            if (c == 0) continue;
+            fGrid1->setTextMatrix(0, c, platform::plainText(c));
+            // Every table's figures line up on the right, decimals or not.
+            fGrid1->setColAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         }
         for (int n = 1; n <= 90; ++n)
             fGrid1->setTextMatrix(n, 0, platform::plainText(n));

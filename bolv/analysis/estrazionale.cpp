@@ -22,6 +22,8 @@ namespace bolv {
 namespace {
 
 constexpr int MASSIMADISTANZA = 10;
+constexpr int LARGHEZZARUOTE = 1000; // twips, the wheel names
+constexpr int LARGHEZZACELLA = 400;  // twips, a number cell
 const QColor VERDE(0, 255, 0);
 
 } // namespace
@@ -60,27 +62,39 @@ void estrazionale::costruisci() {
 // The template grid with the distance buttons over its outer blocks.
 QWidget* estrazionale::costruiscimodello() {
     auto* pannello = new QWidget(this);
-    auto* griglia = new QGridLayout(pannello);
-    griglia->setContentsMargins(0, 0, 0, 0);
-    const auto coppia = [this, pannello](const QString& base, int& distanza) {
-        auto* l = new QHBoxLayout;
+    auto* colonna = new QVBoxLayout(pannello);
+    colonna->setContentsMargins(0, 0, 0, 0);
+    colonna->setSpacing(2);
+    MSFlexGrid1 = new platform::Grid(pannello);
+    // Each pair of buttons stands centred over the five columns of its block.
+    const int blocco = MSFlexGrid1->twipsToPixels(5 * LARGHEZZACELLA);
+    const auto coppia = [this, pannello, blocco](const QString& base, int& distanza) {
+        auto* sopra = new QWidget(pannello);
+        sopra->setFixedWidth(blocco);
+        auto* l = new QHBoxLayout(sopra);
+        l->setContentsMargins(0, 0, 0, 0);
         l->addStretch();
         const char* const testi[] = {"<", ">"};
         for (int i = 0; i < 2; ++i) {
             const int passo = i == 0 ? -1 : 1;
             QPushButton* b = pulsante(
                 nomecontrollo(base, i), QString::fromLatin1(testi[i]),
-                [this, &distanza, passo] { cambiadistanza(distanza, passo); }, pannello);
+                [this, &distanza, passo] { cambiadistanza(distanza, passo); }, sopra);
             b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("<<<<")));
             l->addWidget(b);
         }
         l->addStretch();
-        return l;
+        return sopra;
     };
-    griglia->addLayout(coppia(QStringLiteral("Command2"), distanzaprima), 0, 0);
-    griglia->addLayout(coppia(QStringLiteral("Command3"), distanzadopo), 0, 2);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->setSpacing(0);
+    pulsanti->addSpacing(MSFlexGrid1->twipsToPixels(LARGHEZZARUOTE));
+    pulsanti->addWidget(coppia(QStringLiteral("Command2"), distanzaprima));
+    pulsanti->addSpacing(blocco);
+    pulsanti->addWidget(coppia(QStringLiteral("Command3"), distanzadopo));
+    pulsanti->addStretch();
+    colonna->addLayout(pulsanti);
 
-    MSFlexGrid1 = new platform::Grid(pannello);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     {
         platform::Grid::Batch batch(*MSFlexGrid1);
@@ -88,9 +102,9 @@ QWidget* estrazionale::costruiscimodello() {
         MSFlexGrid1->setCols(16);
         MSFlexGrid1->setFixedRows(1);
         MSFlexGrid1->setFixedCols(1);
-        MSFlexGrid1->setColWidth(0, 1000);
+        MSFlexGrid1->setColWidth(0, LARGHEZZARUOTE);
         for (int c = 1; c <= 15; ++c) {
-            MSFlexGrid1->setColWidth(c, 400);
+            MSFlexGrid1->setColWidth(c, LARGHEZZACELLA);
             MSFlexGrid1->setColAlignment(c, Qt::AlignCenter);
         }
         for (int w = 1; w <= 10; ++w) {
@@ -102,11 +116,11 @@ QWidget* estrazionale::costruiscimodello() {
         MSFlexGrid1->setMergeRow(0, true);
     }
     titoliblocchi();
-    MSFlexGrid1->setFixedSize(MSFlexGrid1->twipsToPixels(1000 + 15 * 400 + 100),
+    MSFlexGrid1->setFixedSize(MSFlexGrid1->twipsToPixels(LARGHEZZARUOTE + 15 * LARGHEZZACELLA + 60),
                               MSFlexGrid1->twipsToPixels(11 * 280 + 100));
     connect(MSFlexGrid1, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& i) { MSFlexGrid1_Click(i.row(), i.column()); });
-    griglia->addWidget(MSFlexGrid1, 1, 0, 1, 3);
+    colonna->addWidget(MSFlexGrid1, 0, Qt::AlignLeft);
     return pannello;
 }
 

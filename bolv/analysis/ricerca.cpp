@@ -29,6 +29,7 @@ const char* const TITOLIRISULTATI[] = {
     "Presenze",          "Ritardo Attuale",           "Ritardo Storico", "Data dello storico",
     "Ciclicità Teorica", "Ciclicità Media Effettiva", "Scompenso"};
 const QColor GIALLO(255, 255, 0);
+constexpr int LARGHEZZAVALORI = 1900; // twips
 
 QString estremo(const Stato& s, int d) {
     if (d < 1 || d > s.numestrazioni) return platform::plainText(d);
@@ -135,7 +136,8 @@ QWidget* ricerca::costruisciesiti() {
         MSFlexGrid1->setFixedRows(0);
         MSFlexGrid1->setFixedCols(1);
         MSFlexGrid1->setColWidth(0, 2300);
-        MSFlexGrid1->setColWidth(1, 1500);
+        // Wide enough for a weekday and a four-digit year in today's fonts.
+        MSFlexGrid1->setColWidth(1, LARGHEZZAVALORI);
         for (int r = 0; r < 7; ++r)
             MSFlexGrid1->setTextMatrix(r, 0, QString::fromUtf8(TITOLIRISULTATI[r]));
     }
@@ -155,7 +157,7 @@ QWidget* ricerca::costruisciesiti() {
         MSFlexGrid2->setTextMatrix(0, 1, QStringLiteral("Fre"));
     }
     colonna->addWidget(MSFlexGrid2, 1);
-    const int larghezza = MSFlexGrid1->twipsToPixels(2300 + 1500 + 120);
+    const int larghezza = MSFlexGrid1->twipsToPixels(2300 + LARGHEZZAVALORI + 120);
     MSFlexGrid1->setFixedSize(larghezza, MSFlexGrid1->twipsToPixels(7 * 270 + 60));
     MSFlexGrid2->setMaximumWidth(MSFlexGrid2->twipsToPixels(1600 + 400));
     return pannello;
