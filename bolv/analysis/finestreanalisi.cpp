@@ -2,8 +2,11 @@
 
 #include "ambi.h"
 #include "capogioco.h"
+#include "combinazioni.h"
 #include "estratti.h"
+#include "estrazionale.h"
 #include "nomifinestre.h"
+#include "ricerca.h"
 #include "sincro.h"
 #include "terni.h"
 
@@ -15,8 +18,8 @@ using platform::WindowKind;
 
 // A window still to be built has no factory yet: its entries stay disabled.
 const Definizionefinestra tabella[] = {
-    {nomi::ricerca, WindowKind::MdiChild, 13, 3, nullptr},
-    {nomi::estrazionale, WindowKind::MdiChild, 20, 4, nullptr},
+    {nomi::ricerca, WindowKind::MdiChild, 13, 3, crea<ricerca>},
+    {nomi::estrazionale, WindowKind::MdiChild, 20, 4, crea<estrazionale>},
     {nomi::situ, WindowKind::MdiChild, 11, 5, nullptr},
     {nomi::massimi, WindowKind::MdiChild, 12, 6, nullptr},
     {nomi::terni, WindowKind::MdiChild, 24, 7, crea<terni>},
@@ -24,7 +27,7 @@ const Definizionefinestra tabella[] = {
     {nomi::capogioco, WindowKind::MdiChild, 14, 10, crea<capogioco>},
     {nomi::tabform, WindowKind::MdiChild, 26, 11, nullptr},
     {nomi::estratti, WindowKind::MdiChild, 25, 13, crea<estratti>},
-    {nomi::combinazioni, WindowKind::MdiChild, 32, 0, nullptr},
+    {nomi::combinazioni, WindowKind::MdiChild, 32, 0, crea<combinazioni>},
     {nomi::sincro, WindowKind::MdiChild, 15, 0, crea<sincro>},
 };
 
