@@ -1,6 +1,7 @@
 #include "finestreanalisi.h"
 
 #include "nomifinestre.h"
+#include "tabform.h"
 
 namespace bolv {
 
@@ -17,7 +18,7 @@ const Definizionefinestra tabella[] = {
     {nomi::terni, WindowKind::MdiChild, 24, 7, nullptr},
     {nomi::ambi, WindowKind::MdiChild, 70, 8, nullptr},
     {nomi::capogioco, WindowKind::MdiChild, 14, 10, nullptr},
-    {nomi::tabform, WindowKind::MdiChild, 26, 11, nullptr},
+    {nomi::tabform, WindowKind::MdiChild, 26, 11, crea<tabform>},
     {nomi::estratti, WindowKind::MdiChild, 25, 13, nullptr},
     {nomi::combinazioni, WindowKind::MdiChild, 32, 0, nullptr},
     {nomi::sincro, WindowKind::MdiChild, 15, 0, nullptr},
