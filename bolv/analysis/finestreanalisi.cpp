@@ -1,6 +1,7 @@
 #include "finestreanalisi.h"
 
 #include "nomifinestre.h"
+#include "situ.h"
 #include "tabform.h"
 
 namespace bolv {
@@ -13,7 +14,7 @@ using platform::WindowKind;
 const Definizionefinestra tabella[] = {
     {nomi::ricerca, WindowKind::MdiChild, 13, 3, nullptr},
     {nomi::estrazionale, WindowKind::MdiChild, 20, 4, nullptr},
-    {nomi::situ, WindowKind::MdiChild, 11, 5, nullptr},
+    {nomi::situ, WindowKind::MdiChild, 11, 5, crea<situ>},
     {nomi::massimi, WindowKind::MdiChild, 12, 6, nullptr},
     {nomi::terni, WindowKind::MdiChild, 24, 7, nullptr},
     {nomi::ambi, WindowKind::MdiChild, 70, 8, nullptr},
