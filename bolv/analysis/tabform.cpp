@@ -5,6 +5,7 @@
 #include "grid.h"
 #include "textformat.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace bolv {
 
@@ -148,13 +150,19 @@ void tabform::Form_Load() {
     Grid1->setRows(1);
     Grid1->setFixedRows(1);
     Grid1->setFixedCols(0);
-    int larghezza = 0;
+    // Two numbers ("57.75") would otherwise stand to the right, as a decimal number does.
+    Grid1->setColAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
+    // Wide enough from the start for the longest rows: ten numbers, a delay of four digits
+    // never out, large presences and ratios.
+    const char* const campioni[] = {"00.00.00.00.00.00.00.00.00.00", " 8000*", " 99999", "9999,00"};
+    int pixel = 0;
     for (int c = 0; c < 4; ++c) {
         Grid1->setTextMatrix(0, c, QString::fromUtf8(intestazioni[c]));
-        Grid1->setColWidth(c, larghezze[c]);
-        larghezza += Grid1->twipsToPixels(larghezze[c]);
+        pixel += Grid1->twipsToPixels(
+            std::max(larghezze[c], larghezzatesto(QString::fromLatin1(campioni[c]))));
     }
-    Grid1->setMinimumWidth(larghezza + 24);
+    Grid1->setMinimumWidth(pixel + 24); // and the vertical scroll bar
+    allargacolonne();
     Grid1->setMinimumHeight(320);
 
     Option2[1]->setChecked(true);
@@ -246,6 +254,23 @@ void tabform::riempigriglia(const Tabellaformazioni& t, int w, Ordine ordine) {
     platform::Grid::Batch batch(*Grid1);
     Grid1->setRows(1);
     Grid1->fillRows(1, std::move(testi));
+    allargacolonne();
+}
+
+int tabform::larghezzatesto(const QString& testo) const {
+    const int pixel = QFontMetrics(Grid1->font()).horizontalAdvance(testo) + 12;
+    return pixel * platform::twipsPerInch / Grid1->logicalDpiX();
+}
+
+void tabform::allargacolonne() {
+    // The widths are the least a column has: long formations (Lunghette) and delays of four
+    // digits with their mark need more in the grid's bold font.
+    for (int c = 0; c < 4; ++c) {
+        int twips = larghezze[c];
+        for (int r = 0; r < Grid1->rows(); ++r)
+            twips = std::max(twips, larghezzatesto(Grid1->textMatrix(r, c)));
+        Grid1->setColWidth(c, twips);
+    }
 }
 
 void tabform::evidenzia(int ruota) {

@@ -50,6 +50,8 @@ class tabform : public Finestra {
     void Command1_Click();
     void richiedi();
     void riempigriglia(const Tabellaformazioni& t, int w, Ordine ordine);
+    void allargacolonne();
+    int larghezzatesto(const QString& testo) const; // in twips, in the grid's font
     void evidenzia(int ruota);
 
     std::array<QRadioButton*, 11> Option1{};
