@@ -1,6 +1,7 @@
 #include "datifile.h"
 
 #include "archivio.h"
+#include "formazioni.h"
 
 #include <cstring>
 #include <optional>
@@ -63,6 +64,7 @@ bool leggiformazioni(Stato& s) {
     if (!dati) return false;
     s.tabformazioni.resize(NUMFORMAZIONI);
     leggi16(*dati, s.tabformazioni);
+    validaformazioni(s.tabformazioni);
     return true;
 }
 

@@ -2,7 +2,8 @@
 //
 // Start-up checks these files before reading them and shows its own message,
 // so the readers say nothing: each refuses a file it cannot read or of the
-// wrong size (false) and then leaves its table as it was.
+// wrong size (false) and then leaves its table as it was. A family of "tab.dat" that does
+// not fit its table is read as empty (validaformazioni).
 #pragma once
 
 #include "stato.h"

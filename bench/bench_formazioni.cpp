@@ -1,0 +1,76 @@
+// Opening the formations and situation windows on the shipped archive with the pair and
+// triple tables active: from the construction of the window to its table filled and shown.
+// The formations window is opened as the "Tabelle" menu does, by a group and a family,
+// for its lightest family (Ambi Gemelli, ambo) and its heaviest (Lunghette, terno: 120
+// triples a formation on eleven wheels).
+#include "ambiterni.h"
+#include "elabora.h"
+#include "situ.h"
+#include "tabform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+bolv::Stato& stato() {
+    static bolv::Stato s = [] {
+        bolv::Stato nuovo;
+        nuovo.cartellaprogramma = BOLV_DATA_DIR;
+        nuovo.reimpostaultima = true;
+        if (!bolv::elabora(nuovo)) std::abort();
+        nuovo.ambiattivi = nuovo.ternattivi = true;
+        bolv::calcolaambi(nuovo);
+        bolv::calcolaterni(nuovo);
+        return nuovo;
+    }();
+    return s;
+}
+
+void scegli(QWidget& f, const QString& nome) {
+    if (auto* b = f.findChild<QAbstractButton*>(nome)) b->setChecked(true);
+}
+
+void Tabform(benchmark::State& state, int gruppo, int famiglia, bool terno) {
+    bolv::Stato& s = stato();
+    for (auto _ : state) {
+        bolv::tabform f(s);
+        if (terno) scegli(f, QStringLiteral("Option2(2)"));
+        scegli(f, QStringLiteral("Option3(%1)").arg(gruppo));
+        scegli(f, QStringLiteral("Option5(%1)").arg(famiglia));
+        f.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(&f);
+    }
+}
+
+void Situ(benchmark::State& state) {
+    bolv::Stato& s = stato();
+    for (auto _ : state) {
+        bolv::situ f(s);
+        f.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(&f);
+    }
+}
+
+BENCHMARK_CAPTURE(Tabform, AmbiGemelliAmbo, 0, 0, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Tabform, LunghetteDecineTerno, 5, 0, true)->Unit(benchmark::kMillisecond);
+BENCHMARK(Situ)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Windows need a display: without one they run on the offscreen platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    stato();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
