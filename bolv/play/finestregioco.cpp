@@ -1,6 +1,7 @@
 #include "finestregioco.h"
 
 #include "nomifinestre.h"
+#include "simul.h"
 
 namespace bolv {
 
@@ -14,7 +15,7 @@ const Definizionefinestra tabella[] = {
     {nomi::pronostici, WindowKind::MdiChild, 18, 16, nullptr},
     {nomi::vincite, WindowKind::MdiChild, 0, 0, nullptr},
     {nomi::calcvinc, WindowKind::MdiChild, 19, 0, nullptr},
-    {nomi::simul, WindowKind::MdiChild, 16, 0, nullptr},
+    {nomi::simul, WindowKind::MdiChild, 16, 0, crea<simul>},
     {nomi::superena, WindowKind::MdiChild, 17, 0, nullptr},
     {nomi::stampa, WindowKind::MdiChild, 21, 0, nullptr},
     {nomi::sistemi, WindowKind::MdiChild, 34, 0, nullptr},
