@@ -1,6 +1,7 @@
 #include "finestregioco.h"
 
 #include "nomifinestre.h"
+#include "progress.h"
 #include "simul.h"
 
 namespace bolv {
@@ -11,7 +12,7 @@ using platform::WindowKind;
 
 // A window still to be built has no factory yet: its entries stay disabled.
 const Definizionefinestra tabella[] = {
-    {nomi::progress, WindowKind::MdiChild, 29, 15, nullptr},
+    {nomi::progress, WindowKind::MdiChild, 29, 15, crea<progress>},
     {nomi::pronostici, WindowKind::MdiChild, 18, 16, nullptr},
     {nomi::vincite, WindowKind::MdiChild, 0, 0, nullptr},
     {nomi::calcvinc, WindowKind::MdiChild, 19, 0, nullptr},

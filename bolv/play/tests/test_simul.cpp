@@ -1,6 +1,7 @@
 // "Simulazione": the refused inputs, a run and its counters, the stop, and the longest delays
 // kept in "simul.dat" across openings, reset, damaged or unwritable.
 #include "archiviodiprova.h"
+#include "controllo.h"
 
 #include "simul.h"
 
@@ -21,12 +22,6 @@
 using namespace bolv;
 
 namespace {
-
-template <class W> W* controllo(QWidget* f, const QString& nome) {
-    auto* w = f->findChild<W*>(nome);
-    if (!w) qFatal("no control %s", qPrintable(nome));
-    return w;
-}
 
 QString risultato(QWidget* f, int i) {
     return controllo<QLabel>(f, QStringLiteral("Label3(%1)").arg(i))->text();
