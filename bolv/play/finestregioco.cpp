@@ -3,6 +3,7 @@
 #include "nomifinestre.h"
 #include "progress.h"
 #include "simul.h"
+#include "superena.h"
 
 namespace bolv {
 
@@ -17,7 +18,7 @@ const Definizionefinestra tabella[] = {
     {nomi::vincite, WindowKind::MdiChild, 0, 0, nullptr},
     {nomi::calcvinc, WindowKind::MdiChild, 19, 0, nullptr},
     {nomi::simul, WindowKind::MdiChild, 16, 0, crea<simul>},
-    {nomi::superena, WindowKind::MdiChild, 17, 0, nullptr},
+    {nomi::superena, WindowKind::MdiChild, 17, 0, crea<superena>},
     {nomi::stampa, WindowKind::MdiChild, 21, 0, nullptr},
     {nomi::sistemi, WindowKind::MdiChild, 34, 0, nullptr},
 };
