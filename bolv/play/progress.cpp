@@ -10,10 +10,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <cmath>
@@ -30,6 +32,7 @@ const int MINIMI[] = {1, 1, 1, 1, 1, 0};
 const int MASSIMI[] = {10, 10, 10, 5, MAXESTRAZIONIGIOCO, 1};
 const char* const INTESTAZIONI[] = {"Estr.", "Posta", "Investito", "Vincita", "Utile", "Utile %"};
 const int LARGHEZZE[] = {700, 1500, 1500, 1500, 1500, 1500}; // twips
+constexpr int LARGHEZZACURSORE = 160;                        // pixels
 
 // A text read as a number: its blanks ignored, then its leading number.
 double numero(const QLineEdit* t) {
@@ -98,6 +101,7 @@ QWidget* progress::riquadrogiocata() {
         Slider1[i]->setRange(MINIMI[i], MASSIMI[i]);
         Slider1[i]->setValue(MINIMI[i]);
         Slider1[i]->setPageStep(1);
+        Slider1[i]->setMinimumWidth(LARGHEZZACURSORE);
         Label2[i] = etichetta(nomecontrollo(QStringLiteral("Label2"), i), {}, f);
         Label2[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000")));
         griglia->addWidget(etichetta(nomecontrollo(QStringLiteral("Label3"), i),
@@ -117,10 +121,18 @@ void progress::preparagriglia() {
     MSFlexGrid1->setRows(2);
     MSFlexGrid1->setFixedRows(1);
     MSFlexGrid1->setFixedCols(0);
+    int larghezza = 0;
     for (int c = 0; c < 6; ++c) {
         MSFlexGrid1->setTextMatrix(0, c, QString::fromLatin1(INTESTAZIONI[c]));
         MSFlexGrid1->setColWidth(c, LARGHEZZE[c]);
+        larghezza += MSFlexGrid1->twipsToPixels(LARGHEZZE[c]);
     }
+    MSFlexGrid1->setColAlignment(5, Qt::AlignRight | Qt::AlignVCenter);
+    // The whole plan in sight: every column, and a row for each of the 20 draws.
+    const int bordo = 2 * MSFlexGrid1->frameWidth();
+    MSFlexGrid1->setMinimumSize(
+        larghezza + bordo + MSFlexGrid1->verticalScrollBar()->sizeHint().width(),
+        (MAXESTRAZIONIGIOCO + 1) * MSFlexGrid1->verticalHeader()->defaultSectionSize() + bordo);
 }
 
 // The recovery draws never exceed the draws to play.

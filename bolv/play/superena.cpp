@@ -9,9 +9,11 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -19,7 +21,8 @@ namespace bolv {
 
 namespace {
 
-constexpr int PAGINA = 500; // draws a page
+constexpr int PAGINA = 500;    // draws a page
+constexpr int RIGHEVISTE = 25; // rows in sight at the least
 const char* const VOCI[] = {"Rit", "Sto", "Fre"};
 
 } // namespace
@@ -78,6 +81,18 @@ void superena::nuovagriglia(int righe, int colonne, int fissere, int larghezza0,
         msf->setColWidth(c, larghezza);
 }
 
+// Every column in sight, and a good part of a page.
+void superena::dimensiona() {
+    const int larghezza = msf->horizontalHeader()->length() + 2 * msf->frameWidth() +
+                          msf->verticalScrollBar()->sizeHint().width();
+    msf->setMinimumSize(larghezza, RIGHEVISTE * msf->verticalHeader()->defaultSectionSize());
+    msf->scrollToTop();
+    // The frame around the window grows with the view; it never shrinks under the user.
+    QWidget* cornice = platform::registry().frame(QString::fromLatin1(nome()));
+    if (!cornice) cornice = this;
+    cornice->resize(cornice->size().expandedTo(cornice->sizeHint()));
+}
+
 void superena::Command2_Click() {
     fineperiodo = ultimaestrazione;
     for (QPushButton* b : Command3)
@@ -89,9 +104,13 @@ void superena::Command2_Click() {
                            QString::fromStdString(nomiruote[RUOTESESTINA[c - 1] - 1].substr(0, 2)));
     const char* const totali[] = {"Somma", "Pari", "Disp"};
     for (int c = 8; c <= 10; ++c) {
-        msf->setTextMatrix(0, c, QString::fromLatin1(totali[c - 8]));
-        msf->setColWidth(c, 700);
+        const QString testo = QString::fromLatin1(totali[c - 8]);
+        msf->setTextMatrix(0, c, testo);
+        // Wide enough for its heading in the screen's font.
+        const int serve = msf->fontMetrics().horizontalAdvance(testo) + 12;
+        msf->setColWidth(c, std::max(700, 700 * serve / msf->twipsToPixels(700)));
     }
+    dimensiona();
     mostraarchivio();
 }
 
@@ -134,6 +153,7 @@ void superena::Command4_Click() {
             msf->setTextMatrix(1, 3 * gruppo + v + 1, QString::fromLatin1(VOCI[v]));
         }
     }
+    dimensiona();
     mostraritardi();
 }
 

@@ -35,6 +35,7 @@ class superena : public Finestra {
     void mostraarchivio();
     void mostraritardi();
     void nuovagriglia(int righe, int colonne, int fissere, int larghezza0, int larghezza);
+    void dimensiona();
 
     Tabellasestine tabella;
     std::vector<Data> date; // the dates of the draws up to ultimaestrazione, when opened
