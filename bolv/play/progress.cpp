@@ -127,7 +127,9 @@ void progress::preparagriglia() {
         MSFlexGrid1->setColWidth(c, LARGHEZZE[c]);
         larghezza += MSFlexGrid1->twipsToPixels(LARGHEZZE[c]);
     }
-    MSFlexGrid1->setColAlignment(5, Qt::AlignRight | Qt::AlignVCenter);
+    // Grouped amounts and per cents are numbers to the eye: right-aligned like the rest.
+    for (int c = 1; c < 6; ++c)
+        MSFlexGrid1->setColAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     // The whole plan in sight: every column, and a row for each of the 20 draws.
     const int bordo = 2 * MSFlexGrid1->frameWidth();
     MSFlexGrid1->setMinimumSize(

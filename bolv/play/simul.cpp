@@ -146,7 +146,8 @@ void simul::Form_Load() {
 void simul::cambiaestrazioni(int passo) {
     const double v = platform::leadingValue(Text1->text());
     const bool puo = passo > 0 ? v < MAXESTRAZIONISIMULATE : v > PASSOSIMULAZIONE;
-    if (puo) Text1->setText(platform::plainText(std::lround(v) + passo));
+    // A huge negative text would not fit a whole number: from below it starts at 0.
+    if (puo) Text1->setText(platform::plainText(std::lround(std::max(v, 0.0)) + passo));
 }
 
 void simul::errore() {

@@ -100,6 +100,9 @@ void TestSimul::piuemeno_data() {
     QTest::newRow("+ to 1000000") << " 990000"
                                   << "Command4"
                                   << " 1000000";
+    QTest::newRow("+ from a huge negative") << "-99999999999999999999"
+                                            << "Command4"
+                                            << " 10000";
 }
 
 void TestSimul::piuemeno() {
