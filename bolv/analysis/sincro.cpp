@@ -114,6 +114,8 @@ void sincro::Command1_Click() {
     if (!s.stampasufile) {
         auto stampante = platform::openPrinter();
         if (!stampante) return;
+        // Five wide columns: smaller type rather than a report cut at the paper's edge.
+        stampante->shrinkToFit(righe);
         stampante->printLines(righe);
         stampante->endDoc();
         return;
