@@ -1,6 +1,7 @@
 #include "finestregioco.h"
 
 #include "nomifinestre.h"
+#include "sistemi.h"
 
 namespace bolv {
 
@@ -17,7 +18,7 @@ const Definizionefinestra tabella[] = {
     {nomi::simul, WindowKind::MdiChild, 16, 0, nullptr},
     {nomi::superena, WindowKind::MdiChild, 17, 0, nullptr},
     {nomi::stampa, WindowKind::MdiChild, 21, 0, nullptr},
-    {nomi::sistemi, WindowKind::MdiChild, 34, 0, nullptr},
+    {nomi::sistemi, WindowKind::MdiChild, 34, 0, crea<sistemi>},
 };
 
 } // namespace
