@@ -2,6 +2,7 @@
 
 #include "nomifinestre.h"
 #include "sistemi.h"
+#include "stampa.h"
 
 namespace bolv {
 
@@ -17,7 +18,7 @@ const Definizionefinestra tabella[] = {
     {nomi::calcvinc, WindowKind::MdiChild, 19, 0, nullptr},
     {nomi::simul, WindowKind::MdiChild, 16, 0, nullptr},
     {nomi::superena, WindowKind::MdiChild, 17, 0, nullptr},
-    {nomi::stampa, WindowKind::MdiChild, 21, 0, nullptr},
+    {nomi::stampa, WindowKind::MdiChild, 21, 0, crea<stampa>},
     {nomi::sistemi, WindowKind::MdiChild, 34, 0, crea<sistemi>},
 };
 

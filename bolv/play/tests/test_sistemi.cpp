@@ -2,6 +2,7 @@
 // messages (a system too large among them), the stop of a long run, and the report on the
 // printer or in a text file that replaces the one chosen.
 #include "archiviodiprova.h"
+#include "controllo.h"
 
 #include "sistemi.h"
 
@@ -21,12 +22,6 @@
 using namespace bolv;
 
 namespace {
-
-template <class W> W* controllo(QWidget* finestra, const QString& nome) {
-    auto* w = finestra->findChild<W*>(nome);
-    if (!w) qFatal("no control %s", qPrintable(nome));
-    return w;
-}
 
 QString testo(QWidget* f, const char* nome) {
     return controllo<QLabel>(f, QString::fromLatin1(nome))->text();
