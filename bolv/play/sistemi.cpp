@@ -97,7 +97,7 @@ void sistemi::costruisci() {
     auto* griglia = new QGridLayout(this);
     griglia->addWidget(etichetta(QStringLiteral("Label1"), QStringLiteral("Numeri")), 0, 0);
     Text1 = casellatesto(QStringLiteral("Text1"));
-    Text1->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 60);
+    Text1->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 40);
     griglia->addWidget(Text1, 1, 0);
 
     auto* riquadri = new QHBoxLayout;
@@ -126,7 +126,9 @@ void sistemi::costruisci() {
     List1->setObjectName(QStringLiteral("List1"));
     List1->setUniformItemSizes(true);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List1->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 36);
+    // Wide enough for a line of ten numbers.
+    List1->setMinimumWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("00.00.00.00.00.00.00.00.00.00")) + 32);
     sviluppo = new Sviluppo(List1);
     List1->setModel(sviluppo);
     griglia->addWidget(List1, 1, 1, 3, 1);
@@ -192,8 +194,15 @@ QWidget* sistemi::riquadroproprieta() {
             etichetta(QString::fromLatin1(riga.didascalia), QString::fromLatin1(riga.testo), f);
         QLabel* v = etichetta(QString::fromLatin1(riga.valore), QStringLiteral("0"), f);
         v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        v->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
+        v->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 15);
         v->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The rows shown only for an orthogonal system keep their room while hidden, so
+        // the frame never has to grow inside a window that does not.
+        for (QLabel* l : {d, v}) {
+            QSizePolicy p = l->sizePolicy();
+            p.setRetainSizeWhenHidden(riga.etichettadidascalia != nullptr);
+            l->setSizePolicy(p);
+        }
         if (riga.etichettadidascalia) *riga.etichettadidascalia = d;
         *riga.etichettavalore = v;
         g->addWidget(d, r, 0);
