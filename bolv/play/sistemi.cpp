@@ -221,13 +221,15 @@ void sistemi::mostraproprieta(bool ortogonale) {
         l->setVisible(ortogonale);
 }
 
+void sistemi::mostraserie(const Letturasistema& l) {
+    Label14->setText(platform::plainText(static_cast<long>(l.richiesta.numeri.size())));
+    Label4->setText(platform::plainText(static_cast<long>(l.dimensione)));
+}
+
 bool sistemi::rifiuta(const Letturasistema& l) {
     if (l.errore == Erroresistema::nessuno) return false;
     // The properties of a list read whole stay in view beside the refusal.
-    if (l.errore >= Erroresistema::eccede) {
-        Label14->setText(platform::plainText(static_cast<long>(l.richiesta.numeri.size())));
-        Label4->setText(platform::plainText(static_cast<long>(l.dimensione)));
-    }
+    if (l.errore >= Erroresistema::eccede) mostraserie(l);
     platform::message(messaggio(l));
     platform::setMousePointer(nullptr, platform::Pointer::Default);
     return true;
@@ -249,8 +251,7 @@ void sistemi::Command1_Click() {
         leggisistema(Text1->text().toStdString(), k, sorte,
                      ortogonale ? Tiposistema::ortogonale : Tiposistema::integrale);
     if (rifiuta(l)) return;
-    Label14->setText(platform::plainText(static_cast<long>(l.richiesta.numeri.size())));
-    Label4->setText(platform::plainText(static_cast<long>(l.dimensione)));
+    mostraserie(l);
 
     auto esito = lavoro->esegui([r = l.richiesta](Avanzamento& a) { return generasistema(r, a); });
     if (esito) {

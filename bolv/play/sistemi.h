@@ -36,6 +36,7 @@ class sistemi : public Finestra {
     void Command2_Click();
     bool rifiuta(const Letturasistema& l);
     void mostraproprieta(bool ortogonale);
+    void mostraserie(const Letturasistema& l); // "Numeri in gioco" and "Serie integrali"
     QStringList report() const;
     void salvasufile(const QStringList& linee);
 
