@@ -5,6 +5,8 @@
 #include "progress.h"
 #include "pronostici.h"
 #include "simul.h"
+#include "sistemi.h"
+#include "stampa.h"
 #include "superena.h"
 #include "vincite.h"
 
@@ -22,8 +24,8 @@ const Definizionefinestra tabella[] = {
     {nomi::calcvinc, WindowKind::MdiChild, 19, 0, crea<calcvinc>},
     {nomi::simul, WindowKind::MdiChild, 16, 0, crea<simul>},
     {nomi::superena, WindowKind::MdiChild, 17, 0, crea<superena>},
-    {nomi::stampa, WindowKind::MdiChild, 21, 0, nullptr},
-    {nomi::sistemi, WindowKind::MdiChild, 34, 0, nullptr},
+    {nomi::stampa, WindowKind::MdiChild, 21, 0, crea<stampa>},
+    {nomi::sistemi, WindowKind::MdiChild, 34, 0, crea<sistemi>},
 };
 
 } // namespace
