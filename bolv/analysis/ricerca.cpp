@@ -43,8 +43,22 @@ QString oppure(const std::optional<double>& v, const char* schema) {
 
 } // namespace
 
+std::array<bool, 10> ruotedi(int ruota) {
+    std::array<bool, 10> ruote{};
+    for (int i = 0; i < 10; ++i)
+        ruote[i] = ruota == 11 || ruota == i + 1;
+    return ruote;
+}
+
 ricerca::ricerca(Stato& s) : Finestra(s, nomi::ricerca) {
     costruisci();
+}
+
+void ricerca::imposta(const Richiestaricerca& r) {
+    Text1->setText(r.numeri);
+    Option1[std::clamp(r.sorte, 1, 5) - 1]->setChecked(true);
+    for (int i = 0; i < 10; ++i)
+        Check1[i]->setChecked(r.ruote[i]);
 }
 
 void ricerca::costruisci() {

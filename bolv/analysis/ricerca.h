@@ -6,6 +6,7 @@
 #include "finestra.h"
 #include "ricercastatistica.h"
 
+#include <QString>
 #include <array>
 #include <vector>
 
@@ -24,9 +25,24 @@ namespace bolv {
 class assetemporale;
 class listarighe;
 
+// What "Ricerca Statistica" of a grid's popup copies from a row of another window: the
+// group's numbers as the grid shows them, the sorte and the wheels.
+struct Richiestaricerca {
+    QString numeri;
+    int sorte = 2; // 1 ambata .. 5 cinquina
+    std::array<bool, 10> ruote{};
+};
+
+// The wheels of a row computed on wheel 1..10, or on all of them (11).
+std::array<bool, 10> ruotedi(int ruota);
+
 class ricerca : public Finestra {
   public:
     explicit ricerca(Stato& s);
+
+    // Takes the numbers, sorte and wheels of a grid row in place of the user's; the results
+    // shown stay until "Elabora" is pressed.
+    void imposta(const Richiestaricerca& r);
 
   private:
     void costruisci();

@@ -3,12 +3,16 @@
 #include "nomifinestre.h"
 
 #include "grid.h"
+#include "popupmenu.h"
 #include "textformat.h"
+#include "windowregistry.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -115,6 +119,7 @@ void tabform::costruisci() {
 
     Grid1 = new platform::Grid(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
+    connect(Grid1, &platform::Grid::cellPressed, this, &tabform::Grid1_MouseDown);
     Label1 = etichetta(QStringLiteral("Label1"));
     Label2 = etichetta(QStringLiteral("Label2"));
     QFont grassetto = Label1->font();
@@ -276,6 +281,20 @@ void tabform::allargacolonne() {
 void tabform::evidenzia(int ruota) {
     for (int i = 0; i < 11; ++i)
         colora(Option1[i], i + 1 == ruota ? QColor(255, 255, 0) : QColor(Qt::black));
+}
+
+void tabform::Grid1_MouseDown(int riga, int colonna, Qt::MouseButton pulsante) {
+    // Only a formation can be searched: not its figures nor the heading.
+    if (pulsante != Qt::LeftButton || colonna != 0 || riga < Grid1->fixedRows() ||
+        Grid1->textMatrix(riga, colonna).isEmpty())
+        return;
+    QMainWindow* principale = platform::registry().mainWindow();
+    if (principale) platform::popup(principale->findChild<QMenu*>(QStringLiteral("menuric")));
+}
+
+Richiestaricerca tabform::richiestaricerca() const {
+    return {Grid1->textMatrix(Grid1->row(), Grid1->col()), indice(Option2) + 1,
+            ruotedi(indice(Option1) + 1)};
 }
 
 void tabform::Command1_Click() {

@@ -10,6 +10,7 @@
 
 #include "finestra.h"
 #include "formazioni.h"
+#include "ricerca.h"
 
 #include <array>
 
@@ -31,6 +32,8 @@ class tabform : public Finestra {
 
     // Recomputes the table for the buttons checked and fills Grid1.
     void compila();
+    // The formation of Grid1's current cell with the sorte and wheel of the table.
+    Richiestaricerca richiestaricerca() const;
 
   signals:
     void compilata();
@@ -48,6 +51,7 @@ class tabform : public Finestra {
     void Option4_Click(int Index);
     void Option5_Click(int Index);
     void Command1_Click();
+    void Grid1_MouseDown(int riga, int colonna, Qt::MouseButton pulsante);
     void richiedi();
     void riempigriglia(const Tabellaformazioni& t, int w, Ordine ordine);
     void allargacolonne();

@@ -7,7 +7,9 @@
 #include "finestrenucleo.h"
 #include "inserimento.h"
 #include "nomifinestre.h"
+#include "ricerca.h"
 #include "servizi.h"
+#include "tabform.h"
 
 #include "clipboard.h"
 #include "help.h"
@@ -16,6 +18,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <optional>
 
 namespace bolv {
 
@@ -62,6 +65,27 @@ void incollaestrazione(bolvmain& m, bool dabarra) {
     if (auto* f = platform::registry().window<inserimento>(nome)) f->incolla();
 }
 
+// The group of the current row of the active window, when that window's grid offers the search.
+std::optional<Richiestaricerca> richiestadellafinestraattiva(const QMdiArea& area) {
+    platform::WindowRegistry& r = platform::registry();
+    QMdiSubWindow* attiva = area.currentSubWindow();
+    const QString formazioni = QString::fromLatin1(nomi::tabform);
+    if (attiva && attiva == r.subWindow(formazioni))
+        return r.window<tabform>(formazioni)->richiestaricerca();
+    return std::nullopt;
+}
+
+// "Ricerca Statistica" of the grids' popup: the statistics-search window, brought up, gets
+// the group to search; the user starts the search. With the focus gone from the window
+// whose grid was clicked nothing happens.
+void ricercadariga(bolvmain& m) {
+    const auto richiesta = richiestadellafinestraattiva(*m.area());
+    if (!richiesta) return;
+    const QString nome = QString::fromLatin1(nomi::ricerca);
+    m.visform(nome);
+    if (auto* f = platform::registry().window<ricerca>(nome)) f->imposta(*richiesta);
+}
+
 // None of these touches the data: they may run while a window's computation goes on.
 void comandi(bolvmain& m) {
     QMdiArea& area = *m.area();
@@ -87,6 +111,8 @@ void comandi(bolvmain& m) {
         comando("incollamenu", [&m] { incollaestrazione(m, false); });
         comando("incolla", [&m] { incollaestrazione(m, true); });
     }
+    if (platform::registry().isDefined(QString::fromLatin1(nomi::ricerca)))
+        comando("ricstatmenu", [&m] { ricercadariga(m); });
 }
 
 } // namespace
