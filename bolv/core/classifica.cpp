@@ -1,0 +1,554 @@
+#include "classifica.h"
+
+#include "ambiterni.h"
+#include "combinatoria.h"
+#include "tabelle.h"
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <queue>
+#include <thread>
+
+namespace bolv {
+
+namespace {
+
+constexpr int CELLEAMBI = 91 * 91;
+constexpr int CELLETERNI = NUMTERNI + 1;
+constexpr int32_t INFINITO = std::numeric_limits<int32_t>::max() / 4;
+constexpr int MASSIMICOPPIE = 36; // C(9, 2): new pairs among the 9 numbers still to choose
+constexpr int MASSIMITERNE = 84;  // C(9, 3)
+
+// rank(a, b, c) = BASI[91 a + b] + c for a < b < c: the triple scans add one number to a
+// base instead of ranking every triple afresh.
+const std::array<int32_t, CELLEAMBI>& basiterni() {
+    static const std::array<int32_t, CELLEAMBI> basi = [] {
+        std::array<int32_t, CELLEAMBI> b{};
+        for (int x = 1; x <= 88; ++x)
+            for (int y = x + 1; y <= 89; ++y)
+                b[91 * x + y] = indiceterno(x, y, y + 1) - (y + 1);
+        return b;
+    }();
+    return basi;
+}
+
+// C(r, 2) and C(r, 3) for the r = 0..9 numbers still to choose.
+constexpr int COPPIE[10] = {0, 0, 1, 3, 6, 10, 15, 21, 28, 36};
+constexpr int TERNE[10] = {0, 0, 0, 1, 4, 10, 20, 35, 56, 84};
+
+// The prefix sums of the m largest of valori (m = 0..quanti), kept in lista sorted largest
+// first and merged with each new batch.
+void unisci(std::vector<int32_t>& lista, std::vector<int32_t>& nuovi, int quanti) {
+    lista.insert(lista.end(), nuovi.begin(), nuovi.end());
+    nuovi.clear();
+    const auto fine = lista.begin() + std::min<ptrdiff_t>(quanti, std::ssize(lista));
+    std::partial_sort(lista.begin(), fine, lista.end(), std::greater<>());
+    lista.erase(fine, lista.end());
+}
+
+void accodaprefissi(std::vector<int32_t>& dest, const std::vector<int32_t>& lista, int quanti) {
+    int32_t somma = 0;
+    dest.push_back(0);
+    for (int m = 1; m <= quanti; ++m) {
+        if (m <= std::ssize(lista)) somma += lista[m - 1];
+        dest.push_back(somma);
+    }
+}
+
+// One wheel's statistic as the walk reads it: widened, negated for a "Minimi" ranking (so
+// that every ranking keeps the largest values), and for the presences the bounds on what
+// the numbers still to choose can add.
+struct Datiruota {
+    bool terno = false;
+    bool minimo = false; // value of a group: the smallest (delays), else the sum
+    std::vector<int32_t> val;
+    // Sum of the m largest values of the pairs (ambo) or triples (terno) whose numbers all
+    // lie above x: nuove[x * (QUANTE + 1) + m].
+    std::vector<int32_t> nuove;
+    // Terno: sum of the m largest T(c, y, z) with x < y < z: conc[(91 c + x) * 37 + m].
+    std::vector<int32_t> conc;
+
+    int32_t ambo(int a, int b) const { return val[91 * a + b]; }
+    int32_t terna(int a, int b, int c) const { return val[basiterni()[91 * a + b] + c]; }
+    int quantenuove() const { return terno ? MASSIMITERNE : MASSIMICOPPIE; }
+};
+
+void limitiambi(Datiruota& d) {
+    std::vector<int32_t> lista, nuovi;
+    std::vector<std::vector<int32_t>> perx(91);
+    for (int x = 89; x >= 0; --x) {
+        for (int b = x + 2; b <= 90; ++b)
+            nuovi.push_back(d.ambo(x + 1, b));
+        unisci(lista, nuovi, MASSIMICOPPIE);
+        perx[x] = lista;
+    }
+    for (int x = 0; x <= 90; ++x)
+        accodaprefissi(d.nuove, perx[x], MASSIMICOPPIE);
+}
+
+void limititerni(Datiruota& d) {
+    std::vector<int32_t> lista, nuovi;
+    std::vector<std::vector<int32_t>> perx(91);
+    for (int x = 88; x >= 0; --x) {
+        for (int b = x + 2; b <= 89; ++b)
+            for (int c = b + 1; c <= 90; ++c)
+                nuovi.push_back(d.terna(x + 1, b, c));
+        unisci(lista, nuovi, MASSIMITERNE);
+        perx[x] = lista;
+    }
+    for (int x = 0; x <= 90; ++x)
+        accodaprefissi(d.nuove, perx[x], MASSIMITERNE);
+
+    d.conc.assign(91 * 91 * (MASSIMICOPPIE + 1), 0);
+    for (int c = 1; c <= 88; ++c) {
+        lista.clear();
+        for (int x = 89; x >= c; --x) {
+            for (int z = x + 2; z <= 90; ++z)
+                nuovi.push_back(d.terna(c, x + 1, z));
+            unisci(lista, nuovi, MASSIMICOPPIE);
+            std::vector<int32_t> pref;
+            accodaprefissi(pref, lista, MASSIMICOPPIE);
+            std::copy(pref.begin(), pref.end(), d.conc.begin() + (91 * c + x) * 37);
+        }
+    }
+}
+
+Datiruota datiruota(const Tavole& t, int ruota, int ordine) {
+    Datiruota d;
+    d.terno = t.sorte == 3;
+    d.minimo = t.ritardi;
+    const int celle = d.terno ? CELLETERNI : CELLEAMBI;
+    const int segno = ordine == 2 ? -1 : 1;
+    const int16_t* origine = t.valori.data() + static_cast<size_t>(ruota - 1) * celle;
+    d.val.resize(celle);
+    for (int i = 0; i < celle; ++i)
+        d.val[i] = segno * origine[i];
+    if (!d.minimo) d.terno ? limititerni(d) : limitiambi(d);
+    return d;
+}
+
+// Where the groups that pass go, and the threshold they must beat.
+class Destinazione {
+  public:
+    virtual ~Destinazione() = default;
+    // A group passes when its (signed) value is above this.
+    virtual int64_t soglia() const = 0;
+    virtual void offri(const int* c, int k, int32_t valore) = 0;
+};
+
+// The walk of one wheel: every group of k numbers in ascending lexicographic order, less
+// those that cannot pass.
+class Cammino {
+  public:
+    Cammino(const Datiruota& dati, int k, const std::vector<int>& vincoli, Destinazione& dest,
+            Avanzamento& a)
+        : d(dati), k(k), vincoli(vincoli), dest(dest), a(a) {
+        std::sort(this->vincoli.begin(), this->vincoli.end());
+    }
+
+    // The groups that begin with x1 (and x2 when x2 > 0).
+    void radice(int x1, int x2) {
+        c[0] = x1;
+        const int32_t neutro = d.minimo ? INFINITO : 0;
+        for (int y = x1 + 1; y <= 90; ++y)
+            agg[1][y] = d.terno ? neutro : d.ambo(x1, y);
+        if (!ammessofiglio(0, x1, 0)) return;
+        if (x2 == 0)
+            nodo(1, neutro);
+        else if (ammessofiglio(x1, x2, 1))
+            figlio(1, neutro, x2);
+    }
+    bool fermato() const { return fermo; }
+
+  private:
+    int32_t unisci(int32_t s, int32_t v) const { return d.minimo ? std::min(s, v) : s + v; }
+
+    void nodo(int j, int32_t s) {
+        const int last = c[j - 1];
+        if (j == k - 1) {
+            foglie(j, s, last);
+            return;
+        }
+        if (a.interrotto()) {
+            fermo = true;
+            return;
+        }
+        const int r = k - j;
+        if (limite(j, s, last, r) <= dest.soglia()) return;
+        for (int x = last + 1; x <= 91 - r && !fermo; ++x) {
+            if (!ammessofiglio(last, x, j)) continue;
+            figlio(j, s, x);
+        }
+    }
+
+    // x placed at index j after last: no Vincoli number may be skipped, and those still to
+    // place must fit in the places left.
+    bool ammessofiglio(int last, int x, int j) const {
+        int dopo = 0;
+        for (int v : vincoli) {
+            if (v > last && v < x) return false;
+            if (v > x) ++dopo;
+        }
+        return dopo <= k - 1 - j;
+    }
+
+    void figlio(int j, int32_t s, int x) {
+        const int32_t s2 = unisci(s, agg[j][x]);
+        if (d.minimo && s2 <= dest.soglia()) return;
+        c[j] = x;
+        int32_t* dopo = agg[j + 1];
+        const int32_t* prima = agg[j];
+        if (!d.terno) {
+            const int32_t* riga = d.val.data() + 91 * x;
+            for (int y = x + 1; y <= 90; ++y)
+                dopo[y] = unisci(prima[y], riga[y]);
+        } else {
+            for (int y = x + 1; y <= 90; ++y)
+                dopo[y] = prima[y];
+            for (int i = 0; i < j; ++i) {
+                const int32_t* riga = d.val.data() + basiterni()[91 * c[i] + x];
+                for (int y = x + 1; y <= 90; ++y)
+                    dopo[y] = unisci(dopo[y], riga[y]);
+            }
+        }
+        nodo(j + 1, s2);
+    }
+
+    void foglie(int j, int32_t s, int last) {
+        int unico = 0; // the one number that may close the group, when a Vincoli number is due
+        for (int v : vincoli)
+            if (v > last) unico = v;
+        const int32_t* ultimi = agg[j];
+        const int da = unico ? unico : last + 1, a90 = unico ? unico : 90;
+        int64_t soglia = dest.soglia();
+        for (int y = da; y <= a90; ++y) {
+            const int32_t v = unisci(s, ultimi[y]);
+            if (v <= soglia) continue;
+            c[j] = y;
+            dest.offri(c, k, v);
+            soglia = dest.soglia();
+        }
+    }
+
+    // The best value any completion of c[0..j-1] by r more numbers could reach.
+    int32_t limite(int j, int32_t s, int last, int r) const {
+        std::array<int32_t, 10> migliori;
+        migliori.fill(std::numeric_limits<int32_t>::min());
+        for (int y = last + 1; y <= 90; ++y) {
+            const int32_t v = agg[j][y];
+            if (v <= migliori[r - 1]) continue;
+            int i = r - 1;
+            for (; i > 0 && migliori[i - 1] < v; --i)
+                migliori[i] = migliori[i - 1];
+            migliori[i] = v;
+        }
+        if (d.minimo) return std::min(s, migliori[r - 1]);
+        int64_t somma = s;
+        for (int i = 0; i < r; ++i)
+            somma += migliori[i];
+        const int quante = d.quantenuove() + 1;
+        if (!d.terno) return saturato(somma + d.nuove[last * quante + COPPIE[r]]);
+        for (int i = 0; i < j; ++i)
+            somma += d.conc[(91 * c[i] + last) * 37 + COPPIE[r]];
+        return saturato(somma + d.nuove[last * quante + TERNE[r]]);
+    }
+    static int32_t saturato(int64_t v) {
+        return static_cast<int32_t>(std::clamp<int64_t>(v, -INFINITO, INFINITO));
+    }
+
+    const Datiruota& d;
+    const int k;
+    std::vector<int> vincoli;
+    Destinazione& dest;
+    Avanzamento& a;
+    int c[10] = {};
+    int32_t agg[11][91] = {};
+    bool fermo = false;
+};
+
+// The sequential road: every group that passes is offered to the ranking at once.
+class Versograduatoria : public Destinazione {
+  public:
+    Versograduatoria(Graduatoria& g, int ruota)
+        : g(g), ruota(ruota), segno(g.ordine() == 2 ? -1 : 1) {}
+    int64_t soglia() const override { return segno * static_cast<int64_t>(g.soglia); }
+    void offri(const int* c, int k, int32_t valore) override {
+        g.inseriscirisultato(ruota, c, k, segno * valore);
+    }
+
+  private:
+    Graduatoria& g;
+    int ruota;
+    int segno;
+};
+
+int percentuale(int fatti, int totale) {
+    return totale > 0 ? static_cast<int>(100LL * fatti / totale) : 0;
+}
+
+bool enumera(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
+    if (!t.ritardi && g.ordine() == 2) g.iniziaruotapresenze();
+    const Datiruota d = datiruota(t, ruota, g.ordine());
+    Versograduatoria dest(g, ruota);
+    Cammino cammino(d, k, g.vincoli(), dest, a);
+    for (int x1 = 1; x1 <= 91 - k; ++x1) {
+        if (a.avanza(percentuale(x1 - 1, 91 - k))) return true;
+        cammino.radice(x1, 0);
+        if (cammino.fermato()) return true;
+    }
+    return a.interrotto();
+}
+
+// A group found by one part of a parallel walk, kept while it may still be ranked.
+struct Superstite {
+    std::array<int8_t, 10> numeri;
+    int32_t valore;
+};
+
+// One part's store: the groups not below the threshold, and the N best values it has seen,
+// which prove the threshold to every part.
+class Parte : public Destinazione {
+  public:
+    Parte(int n, std::atomic<int32_t>& comune) : n(n), comune(comune) {}
+    int64_t soglia() const override {
+        return std::max(comune.load(std::memory_order_relaxed), propria) - 1;
+    }
+    void offri(const int* c, int k, int32_t valore) override {
+        Superstite s{};
+        for (int i = 0; i < k; ++i)
+            s.numeri[i] = static_cast<int8_t>(c[i]);
+        s.valore = valore;
+        uscita->push_back(s);
+        migliori.push(valore);
+        if (std::ssize(migliori) > n) migliori.pop();
+        if (std::ssize(migliori) == n && migliori.top() > propria) {
+            propria = migliori.top();
+            int32_t attuale = comune.load(std::memory_order_relaxed);
+            while (attuale < propria && !comune.compare_exchange_weak(attuale, propria)) {
+            }
+        }
+    }
+    std::vector<Superstite>* uscita = nullptr;
+
+  private:
+    int n;
+    std::atomic<int32_t>& comune;
+    int32_t propria = 1; // a value of 0 never enters a "Massimi" ranking
+    std::priority_queue<int32_t, std::vector<int32_t>, std::greater<>> migliori;
+};
+
+Esitoclassifica conclusione(const Graduatoria& g, bool interrotta) {
+    return {g.classificati(), interrotta};
+}
+
+// The "Massimi" run split over the cores: each part walks whole subtrees, in any order,
+// keeping what is not below the threshold proved so far; the survivors, merged in
+// enumeration order, then pass once through the sequential ranking.
+Esitoclassifica classificaparallela(const Tavole& t, const Impostazioni& imp, Avanzamento& a) {
+    std::vector<Datiruota> dati;
+    for (int ruota : imp.ruote)
+        dati.push_back(datiruota(t, ruota, 1));
+    struct Unita {
+        int indiceruota, x1, x2;
+    };
+    std::vector<Unita> unita;
+    for (int i = 0; i < std::ssize(imp.ruote); ++i)
+        for (int x1 = 1; x1 <= 91 - imp.k; ++x1) {
+            if (imp.k == 2) {
+                unita.push_back({i, x1, 0});
+                continue;
+            }
+            for (int x2 = x1 + 1; x2 <= 92 - imp.k; ++x2)
+                unita.push_back({i, x1, x2});
+        }
+    std::vector<std::vector<Superstite>> trovati(unita.size());
+    std::atomic<int32_t> comune{1};
+    std::atomic<size_t> prossima{0}, fatte{0};
+    const auto lavora = [&] {
+        Parte parte(imp.n, comune);
+        for (size_t u; (u = prossima.fetch_add(1)) < unita.size();) {
+            if (a.interrotto()) return;
+            const Unita& un = unita[u];
+            parte.uscita = &trovati[u];
+            Cammino cammino(dati[un.indiceruota], imp.k, imp.vincoli, parte, a);
+            cammino.radice(un.x1, un.x2);
+            a.avanza(percentuale(static_cast<int>(++fatte), static_cast<int>(unita.size())));
+        }
+    };
+    const unsigned fili = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::thread> lavoratori;
+    for (unsigned i = 1; i < fili; ++i)
+        lavoratori.emplace_back(lavora);
+    lavora();
+    for (auto& l : lavoratori)
+        l.join();
+
+    // Only groups that reach the N-th value of all survivors can be ranked.
+    std::vector<int32_t> valori;
+    for (const auto& lista : trovati)
+        for (const auto& s : lista)
+            valori.push_back(s.valore);
+    int32_t minimo = std::numeric_limits<int32_t>::min();
+    if (std::ssize(valori) >= imp.n) {
+        std::nth_element(valori.begin(), valori.begin() + (imp.n - 1), valori.end(),
+                         std::greater<>());
+        minimo = valori[imp.n - 1];
+    }
+    Graduatoria g(imp.n, 1, imp.vincoli);
+    for (size_t u = 0; u < unita.size(); ++u)
+        for (const auto& s : trovati[u]) {
+            if (s.valore < minimo || !confronto(s.valore, g.soglia, 1)) continue;
+            int numeri[10];
+            for (int i = 0; i < imp.k; ++i)
+                numeri[i] = s.numeri[i];
+            g.inseriscirisultato(imp.ruote[unita[u].indiceruota], numeri, imp.k, s.valore);
+        }
+    return conclusione(g, a.interrotto());
+}
+
+} // namespace
+
+bool confronto(long valore, long soglia, int ordine) {
+    if (ordine == 1) return valore > soglia;
+    if (ordine == 2) return valore < soglia;
+    return false;
+}
+
+Tavole tavoleclassifica(const Stato& s, int sorte, bool ritardi) {
+    Tavole t;
+    t.sorte = sorte;
+    t.ritardi = ritardi;
+    if (sorte == 2) {
+        const Vistaambi v = *tabellaambi(s);
+        t.valori.assign(static_cast<size_t>(11) * CELLEAMBI, 0);
+        for (int w = 1; w <= 11; ++w)
+            for (int a = 1; a <= 89; ++a)
+                for (int b = a + 1; b <= 90; ++b) {
+                    const int valore = ritardi ? v.ritardo(w, a, b) : v.presenze(w, a, b);
+                    const size_t base = static_cast<size_t>(w - 1) * CELLEAMBI;
+                    t.valori[base + 91 * a + b] = t.valori[base + 91 * b + a] =
+                        static_cast<int16_t>(valore);
+                }
+        return t;
+    }
+    const Vistaterni v = *tabellaterni(s);
+    t.valori.assign(static_cast<size_t>(11) * CELLETERNI, 0);
+    for (int w = 1; w <= 11; ++w)
+        for (int a = 1; a <= 88; ++a)
+            for (int b = a + 1; b <= 89; ++b)
+                for (int c = b + 1; c <= 90; ++c)
+                    t.valori[static_cast<size_t>(w - 1) * CELLETERNI + indiceterno(a, b, c)] =
+                        static_cast<int16_t>(ritardi ? v.ritardo(w, a, b, c)
+                                                     : v.presenze(w, a, b, c));
+    return t;
+}
+
+Graduatoria::Graduatoria(int n, int ordine, std::vector<int> vincoli)
+    : tabella(n), ordinamento(ordine), richiesti(std::move(vincoli)) {
+    if (ordine != 2) return;
+    for (Riga& r : tabella) {
+        r.valore = INIZIOMINIMI;
+        r.convalore = true;
+    }
+}
+
+void Graduatoria::iniziaruotapresenze() {
+    soglia = 1000000;
+}
+
+void Graduatoria::inseriscirisultato(int ruota, const int* combinazione, int k, int valore) {
+    for (int v : richiesti)
+        if (std::find(combinazione, combinazione + k, v) == combinazione + k) return;
+    const int n = static_cast<int>(tabella.size());
+    int r = 0;
+    for (; r < n; ++r) {
+        const int c = tabella[r].convalore ? tabella[r].valore : 0;
+        if (ordinamento == 1 ? c <= valore : valore <= c) break;
+    }
+    if (r < n) {
+        for (int i = n - 1; i > r; --i)
+            tabella[i] = tabella[i - 1];
+        tabella[r] = Riga{ruota, std::vector<int>(combinazione, combinazione + k), valore, true};
+    }
+    if (tabella[n - 1].convalore) soglia = tabella[n - 1].valore;
+}
+
+std::vector<Riga> Graduatoria::classificati() const {
+    std::vector<Riga> righe;
+    for (const Riga& r : tabella)
+        if (r.pieno()) righe.push_back(r);
+    return righe;
+}
+
+bool classificaambiritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
+    return enumera(t, k, ruota, g, a);
+}
+
+bool classificaambipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
+    return enumera(t, k, ruota, g, a);
+}
+
+bool classificaterniritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
+    return enumera(t, k, ruota, g, a);
+}
+
+bool classificaternipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
+    return enumera(t, k, ruota, g, a);
+}
+
+Esitoclassifica classificasequenziale(const Tavole& t, const Impostazioni& imp, Avanzamento& a) {
+    const int ordine = imp.ritardi ? 1 : imp.ordine;
+    Graduatoria g(imp.n, ordine, imp.vincoli);
+    using Enumeratore = bool (*)(const Tavole&, int, int, Graduatoria&, Avanzamento&);
+    const Enumeratore e = imp.sorte == 2
+                              ? (imp.ritardi ? classificaambiritardi : classificaambipresenze)
+                              : (imp.ritardi ? classificaterniritardi : classificaternipresenze);
+    for (int ruota : imp.ruote)
+        if (e(t, imp.k, ruota, g, a)) return conclusione(g, true);
+    return conclusione(g, false);
+}
+
+Esitoclassifica classifica(const Tavole& t, const Impostazioni& imp, Avanzamento& a) {
+    // A "Minimi" ranking restarts its threshold at every wheel: the offers stay in order.
+    if (!imp.ritardi && imp.ordine == 2) return classificasequenziale(t, imp, a);
+    return classificaparallela(t, imp, a);
+}
+
+std::variant<std::vector<int>, Erroretesto> leggivincoli(const std::string& testo, int k) {
+    if (testo.find_first_not_of("0123456789.") != std::string::npos)
+        return Erroretesto{
+            "La sequenza dei numeri di vincolo non è stata introdotta correttamente."};
+    const size_t campi = contaseparatori(testo, ".") + 1;
+    if (campi > 10)
+        return Erroretesto{"Errore: sono stati inseriti più di 10 numeri come vincolo."};
+    std::vector<int> numeri;
+    bool fuoriscala = false;
+    for (const std::string& campo : dividistringa(testo, ".")) {
+        // The value in its full width: a long field is never cut down to a small number.
+        const size_t cifra = campo.find_first_not_of('0');
+        if (cifra == std::string::npos) continue;
+        const std::string significative = campo.substr(cifra);
+        if (significative.size() > 3) {
+            fuoriscala = true;
+            numeri.push_back(91);
+            continue;
+        }
+        numeri.push_back(std::stoi(significative));
+    }
+    if (campi > static_cast<size_t>(k))
+        return Erroretesto{
+            "Sono stati indicati troppi numeri di vincolo per il numero di numeri impostato."};
+    for (int v : numeri)
+        if (v > 90 || fuoriscala)
+            return Erroretesto{"Sono stati introdotti numeri non validi tra i vincoli."};
+    for (size_t i = 0; i < numeri.size(); ++i)
+        for (size_t j = i + 1; j < numeri.size(); ++j)
+            if (numeri[i] == numeri[j])
+                return Erroretesto{"Sono stati introdotti due o più numeri uguali tra i vincoli."};
+    return numeri;
+}
+
+} // namespace bolv
