@@ -1,5 +1,6 @@
 #include "finestreanalisi.h"
 
+#include "massimi.h"
 #include "nomifinestre.h"
 
 namespace bolv {
@@ -13,7 +14,7 @@ const Definizionefinestra tabella[] = {
     {nomi::ricerca, WindowKind::MdiChild, 13, 3, nullptr},
     {nomi::estrazionale, WindowKind::MdiChild, 20, 4, nullptr},
     {nomi::situ, WindowKind::MdiChild, 11, 5, nullptr},
-    {nomi::massimi, WindowKind::MdiChild, 12, 6, nullptr},
+    {nomi::massimi, WindowKind::MdiChild, 12, 6, crea<massimi>},
     {nomi::terni, WindowKind::MdiChild, 24, 7, nullptr},
     {nomi::ambi, WindowKind::MdiChild, 70, 8, nullptr},
     {nomi::capogioco, WindowKind::MdiChild, 14, 10, nullptr},

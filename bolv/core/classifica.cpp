@@ -291,6 +291,7 @@ int percentuale(int fatti, int totale) {
 
 bool enumera(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
     if (!t.ritardi && g.ordine() == 2) g.iniziaruotapresenze();
+    if (a.interrotto()) return true;
     const Datiruota d = datiruota(t, ruota, g.ordine());
     Versograduatoria dest(g, ruota);
     Cammino cammino(d, k, g.vincoli(), dest, a);
@@ -349,8 +350,10 @@ Esitoclassifica conclusione(const Graduatoria& g, bool interrotta) {
 // enumeration order, then pass once through the sequential ranking.
 Esitoclassifica classificaparallela(const Tavole& t, const Impostazioni& imp, Avanzamento& a) {
     std::vector<Datiruota> dati;
-    for (int ruota : imp.ruote)
+    for (int ruota : imp.ruote) {
+        if (a.interrotto()) return {{}, true};
         dati.push_back(datiruota(t, ruota, 1));
+    }
     struct Unita {
         int indiceruota, x1, x2;
     };
