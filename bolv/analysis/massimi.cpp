@@ -90,6 +90,7 @@ void massimi::costruisci() {
     prog->setObjectName(QStringLiteral("prog"));
     prog->setRange(0, 100);
     prog->setValue(0);
+    prog->setTextVisible(false);
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(colonne);
@@ -317,7 +318,8 @@ void massimi::avviaclassifica(const Impostazioni& imp) {
     Label6->setText(titolo);
     const bool completa = Check2->isChecked();
     if (!(imp.sorte == 2 ? s.ambiattivi : s.ternattivi)) return;
-    auto tavole = std::make_shared<const Tavole>(tavoleclassifica(s, imp.sorte, imp.ritardi));
+    auto tavole =
+        std::make_shared<const Tavole>(tavoleclassifica(s, imp.sorte, imp.ritardi, imp.ruote));
     const auto esito =
         lavoro->esegui([tavole, imp](Avanzamento& a) { return classifica(*tavole, imp, a); });
     if (!esito) return;

@@ -9,6 +9,8 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <queue>
 #include <thread>
 
@@ -68,6 +70,8 @@ struct Datiruota {
     // Sum of the m largest values of the pairs (ambo) or triples (terno) whose numbers all
     // lie above x: nuove[x * (QUANTE + 1) + m].
     std::vector<int32_t> nuove;
+    // Ambo: sum of the m largest P(y, z) with x < z, z != y: vicini[(91 y + x) * 10 + m].
+    std::vector<int32_t> vicini;
     // Terno: sum of the m largest T(c, y, z) with x < y < z: conc[(91 c + x) * 37 + m].
     std::vector<int32_t> conc;
 
@@ -87,6 +91,18 @@ void limitiambi(Datiruota& d) {
     }
     for (int x = 0; x <= 90; ++x)
         accodaprefissi(d.nuove, perx[x], MASSIMICOPPIE);
+
+    d.vicini.assign(91 * 91 * 10, 0);
+    for (int y = 1; y <= 90; ++y) {
+        lista.clear();
+        for (int x = 89; x >= 0; --x) {
+            if (x + 1 != y) nuovi.push_back(d.ambo(y, x + 1));
+            unisci(lista, nuovi, 9);
+            std::vector<int32_t> pref;
+            accodaprefissi(pref, lista, 9);
+            std::copy(pref.begin(), pref.end(), d.vicini.begin() + (91 * y + x) * 10);
+        }
+    }
 }
 
 void limititerni(Datiruota& d) {
@@ -235,25 +251,40 @@ class Cammino {
 
     // The best value any completion of c[0..j-1] by r more numbers could reach.
     int32_t limite(int j, int32_t s, int last, int r) const {
+        const auto migliori = primi(r, last, [&](int y) { return agg[j][y]; });
+        if (d.minimo) return std::min(s, migliori[r - 1]);
+        int64_t somma = s;
+        for (int i = 0; i < r; ++i)
+            somma += migliori[i];
+        const int quante = d.quantenuove() + 1;
+        if (!d.terno) {
+            // Each new pair counted half from either end: a number's best r - 1 partners.
+            const auto conmezzi = primi(r, last, [&](int y) {
+                return 2 * agg[j][y] + d.vicini[(91 * y + last) * 10 + r - 1];
+            });
+            int64_t doppio = 0;
+            for (int i = 0; i < r; ++i)
+                doppio += conmezzi[i];
+            return saturato(std::min(somma + d.nuove[last * quante + COPPIE[r]],
+                                     s + doppio / 2 - (doppio < 0 && doppio % 2 ? 1 : 0)));
+        }
+        for (int i = 0; i < j; ++i)
+            somma += d.conc[(91 * c[i] + last) * 37 + COPPIE[r]];
+        return saturato(somma + d.nuove[last * quante + TERNE[r]]);
+    }
+    // The r largest of valore(y) for y above last, largest first.
+    template <class F> static std::array<int32_t, 10> primi(int r, int last, F valore) {
         std::array<int32_t, 10> migliori;
-        migliori.fill(std::numeric_limits<int32_t>::min());
+        migliori.fill(std::numeric_limits<int32_t>::min() / 2);
         for (int y = last + 1; y <= 90; ++y) {
-            const int32_t v = agg[j][y];
+            const int32_t v = valore(y);
             if (v <= migliori[r - 1]) continue;
             int i = r - 1;
             for (; i > 0 && migliori[i - 1] < v; --i)
                 migliori[i] = migliori[i - 1];
             migliori[i] = v;
         }
-        if (d.minimo) return std::min(s, migliori[r - 1]);
-        int64_t somma = s;
-        for (int i = 0; i < r; ++i)
-            somma += migliori[i];
-        const int quante = d.quantenuove() + 1;
-        if (!d.terno) return saturato(somma + d.nuove[last * quante + COPPIE[r]]);
-        for (int i = 0; i < j; ++i)
-            somma += d.conc[(91 * c[i] + last) * 37 + COPPIE[r]];
-        return saturato(somma + d.nuove[last * quante + TERNE[r]]);
+        return migliori;
     }
     static int32_t saturato(int64_t v) {
         return static_cast<int32_t>(std::clamp<int64_t>(v, -INFINITO, INFINITO));
@@ -309,13 +340,64 @@ struct Superstite {
     int32_t valore;
 };
 
-// One part's store: the groups not below the threshold, and the N best values it has seen,
-// which prove the threshold to every part.
+// The N largest values offered to it.
+class Migliori {
+  public:
+    explicit Migliori(int n) : n(n) {}
+    // The N-th largest, once there are N.
+    std::optional<int32_t> aggiungi(int32_t valore) {
+        valori.push(valore);
+        if (std::ssize(valori) > n) valori.pop();
+        if (std::ssize(valori) < n) return std::nullopt;
+        return valori.top();
+    }
+
+  private:
+    int n;
+    std::priority_queue<int32_t, std::vector<int32_t>, std::greater<>> valori;
+};
+
+// What the finished units that open the enumeration, with no gap, prove: when the walk in
+// order reaches any later unit its threshold is at least the N-th largest of their values,
+// so a later group that does not beat it would not even be offered.
+class Prefisso {
+  public:
+    Prefisso(int n, const std::vector<std::vector<Superstite>>& trovati)
+        : migliori(n), trovati(trovati), fatte(trovati.size(), false) {}
+    void finita(size_t u) {
+        std::lock_guard<std::mutex> blocco(m);
+        fatte[u] = true;
+        for (; primo < fatte.size() && fatte[primo]; ++primo)
+            for (const Superstite& s : trovati[primo])
+                if (const auto v = migliori.aggiungi(s.valore))
+                    valore.store(*v, std::memory_order_relaxed);
+    }
+    std::atomic<int32_t> valore{0};
+
+  private:
+    std::mutex m;
+    Migliori migliori;
+    const std::vector<std::vector<Superstite>>& trovati;
+    std::vector<bool> fatte;
+    size_t primo = 0;
+};
+
+// One part of a parallel walk. A group is kept when it beats what is proved of the threshold
+// the walk in order would have on reaching it: the earlier units (Prefisso), the earlier
+// groups of its own unit; and when it is not below the N-th value of some N groups found
+// anywhere (comune), under which no group can be ranked.
 class Parte : public Destinazione {
   public:
-    Parte(int n, std::atomic<int32_t>& comune) : n(n), comune(comune) {}
+    Parte(int n, std::atomic<int32_t>& comune, const Prefisso& prefisso)
+        : n(n), comune(comune), prefisso(prefisso), migliori(n), inunita(n) {}
     int64_t soglia() const override {
-        return std::max(comune.load(std::memory_order_relaxed), propria) - 1;
+        return std::max({comune.load(std::memory_order_relaxed) - 1,
+                         prefisso.valore.load(std::memory_order_relaxed), sogliaunita});
+    }
+    void nuovaunita(std::vector<Superstite>* u) {
+        uscita = u;
+        inunita = Migliori(n);
+        sogliaunita = 0;
     }
     void offri(const int* c, int k, int32_t valore) override {
         Superstite s{};
@@ -323,22 +405,21 @@ class Parte : public Destinazione {
             s.numeri[i] = static_cast<int8_t>(c[i]);
         s.valore = valore;
         uscita->push_back(s);
-        migliori.push(valore);
-        if (std::ssize(migliori) > n) migliori.pop();
-        if (std::ssize(migliori) == n && migliori.top() > propria) {
-            propria = migliori.top();
-            int32_t attuale = comune.load(std::memory_order_relaxed);
-            while (attuale < propria && !comune.compare_exchange_weak(attuale, propria)) {
-            }
+        if (const auto v = inunita.aggiungi(valore)) sogliaunita = *v;
+        const auto v = migliori.aggiungi(valore);
+        if (!v) return;
+        int32_t attuale = comune.load(std::memory_order_relaxed);
+        while (attuale < *v && !comune.compare_exchange_weak(attuale, *v)) {
         }
     }
-    std::vector<Superstite>* uscita = nullptr;
 
   private:
     int n;
     std::atomic<int32_t>& comune;
-    int32_t propria = 1; // a value of 0 never enters a "Massimi" ranking
-    std::priority_queue<int32_t, std::vector<int32_t>, std::greater<>> migliori;
+    const Prefisso& prefisso;
+    Migliori migliori, inunita;
+    int32_t sogliaunita = 0;
+    std::vector<Superstite>* uscita = nullptr;
 };
 
 Esitoclassifica conclusione(const Graduatoria& g, bool interrotta) {
@@ -368,16 +449,18 @@ Esitoclassifica classificaparallela(const Tavole& t, const Impostazioni& imp, Av
                 unita.push_back({i, x1, x2});
         }
     std::vector<std::vector<Superstite>> trovati(unita.size());
-    std::atomic<int32_t> comune{1};
+    std::atomic<int32_t> comune{1}; // a value of 0 never enters a "Massimi" ranking
+    Prefisso prefisso(imp.n, trovati);
     std::atomic<size_t> prossima{0}, fatte{0};
     const auto lavora = [&] {
-        Parte parte(imp.n, comune);
+        Parte parte(imp.n, comune, prefisso);
         for (size_t u; (u = prossima.fetch_add(1)) < unita.size();) {
             if (a.interrotto()) return;
             const Unita& un = unita[u];
-            parte.uscita = &trovati[u];
+            parte.nuovaunita(&trovati[u]);
             Cammino cammino(dati[un.indiceruota], imp.k, imp.vincoli, parte, a);
             cammino.radice(un.x1, un.x2);
+            if (!cammino.fermato()) prefisso.finita(u);
             a.avanza(percentuale(static_cast<int>(++fatte), static_cast<int>(unita.size())));
         }
     };
@@ -420,14 +503,14 @@ bool confronto(long valore, long soglia, int ordine) {
     return false;
 }
 
-Tavole tavoleclassifica(const Stato& s, int sorte, bool ritardi) {
+Tavole tavoleclassifica(const Stato& s, int sorte, bool ritardi, const std::vector<int>& ruote) {
     Tavole t;
     t.sorte = sorte;
     t.ritardi = ritardi;
     if (sorte == 2) {
         const Vistaambi v = *tabellaambi(s);
         t.valori.assign(static_cast<size_t>(11) * CELLEAMBI, 0);
-        for (int w = 1; w <= 11; ++w)
+        for (int w : ruote)
             for (int a = 1; a <= 89; ++a)
                 for (int b = a + 1; b <= 90; ++b) {
                     const int valore = ritardi ? v.ritardo(w, a, b) : v.presenze(w, a, b);
@@ -439,7 +522,7 @@ Tavole tavoleclassifica(const Stato& s, int sorte, bool ritardi) {
     }
     const Vistaterni v = *tabellaterni(s);
     t.valori.assign(static_cast<size_t>(11) * CELLETERNI, 0);
-    for (int w = 1; w <= 11; ++w)
+    for (int w : ruote)
         for (int a = 1; a <= 88; ++a)
             for (int b = a + 1; b <= 89; ++b)
                 for (int c = b + 1; c <= 90; ++c)

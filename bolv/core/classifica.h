@@ -46,8 +46,8 @@ struct Impostazioni {
     std::vector<int> vincoli; // numbers every ranked group must hold, in typed order
 };
 
-// The statistic a run reads, copied for wheels 1..11 when the run starts: the tables of the
-// program may be released afterwards without the run noticing.
+// The statistic a run reads, copied when the run starts for the wheels it ranks (the others
+// hold zeros): the tables of the program may be released afterwards without the run noticing.
 struct Tavole {
     int sorte = 2;
     bool ritardi = true;
@@ -56,7 +56,7 @@ struct Tavole {
     std::vector<int16_t> valori;
 };
 
-Tavole tavoleclassifica(const Stato& s, int sorte, bool ritardi);
+Tavole tavoleclassifica(const Stato& s, int sorte, bool ritardi, const std::vector<int>& ruote);
 
 // One ranked row. A row without a group (numeri empty) may still hold a value: the
 // starting value of a "Minimi" ranking.

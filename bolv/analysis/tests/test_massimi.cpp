@@ -77,7 +77,8 @@ struct Finestraaperta {
 // The rows the engine ranks for these inputs, on the program's own tables.
 std::vector<Riga> attese(const Impostazioni& imp) {
     Avanzamento a;
-    return classifica(tavoleclassifica(programma(), imp.sorte, imp.ritardi), imp, a).righe;
+    return classifica(tavoleclassifica(programma(), imp.sorte, imp.ritardi, imp.ruote), imp, a)
+        .righe;
 }
 
 QString gruppo(const std::vector<int>& numeri) {
