@@ -30,23 +30,17 @@ bolv::Stato& stato() {
 
 const std::vector<int> DIECI = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
-void Classifica(benchmark::State& state, Impostazioni imp) {
-    const bolv::Stato& s = stato();
-    for (auto _ : state) {
-        const bolv::Tavole t = bolv::tavoleclassifica(s, imp.sorte, imp.ritardi, imp.ruote);
-        bolv::Avanzamento a;
-        const auto esito = bolv::classifica(t, imp, a);
-        benchmark::DoNotOptimize(esito.righe.data());
-    }
-}
+using Corsa = bolv::Esitoclassifica (*)(const bolv::Tavole&, const Impostazioni&,
+                                        bolv::Avanzamento&);
 
-// The same run through the enumerators alone, on one thread, for comparison.
-void Sequenziale(benchmark::State& state, Impostazioni imp) {
+// The run as the window makes it (classifica), or through the enumerators alone on one
+// thread (classificasequenziale), for comparison.
+void Classifica(benchmark::State& state, Corsa corsa, Impostazioni imp) {
     const bolv::Stato& s = stato();
     for (auto _ : state) {
         const bolv::Tavole t = bolv::tavoleclassifica(s, imp.sorte, imp.ritardi, imp.ruote);
         bolv::Avanzamento a;
-        const auto esito = bolv::classificasequenziale(t, imp, a);
+        const auto esito = corsa(t, imp, a);
         benchmark::DoNotOptimize(esito.righe.data());
     }
 }
@@ -72,33 +66,41 @@ void Interrompi(benchmark::State& state, Impostazioni imp) {
 }
 
 // K, N, sorte, by delay, order, wheels.
-BENCHMARK_CAPTURE(Classifica, AmboRitardiK10N15DieciRuote,
+BENCHMARK_CAPTURE(Classifica, AmboRitardiK10N15DieciRuote, bolv::classifica,
                   Impostazioni{10, 15, 2, true, 1, DIECI, {}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Classifica, TernoRitardiK10N15Bari, Impostazioni{10, 15, 3, true, 1, {1}, {}})
+BENCHMARK_CAPTURE(Classifica, TernoRitardiK10N15Bari, bolv::classifica,
+                  Impostazioni{10, 15, 3, true, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Classifica, AmboPresenzeK5N15MassimiBari,
+BENCHMARK_CAPTURE(Classifica, AmboPresenzeK5N15MassimiBari, bolv::classifica,
                   Impostazioni{5, 15, 2, false, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Classifica, AmboPresenzeK6MassimiBari, Impostazioni{6, 10, 2, false, 1, {1}, {}})
+BENCHMARK_CAPTURE(Classifica, AmboPresenzeK6MassimiBari, bolv::classifica,
+                  Impostazioni{6, 10, 2, false, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Classifica, AmboPresenzeK6MinimiBari, Impostazioni{6, 10, 2, false, 2, {1}, {}})
+BENCHMARK_CAPTURE(Classifica, AmboPresenzeK6MinimiBari, bolv::classifica,
+                  Impostazioni{6, 10, 2, false, 2, {1}, {}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Classifica, TernoPresenzeK5Bari, Impostazioni{5, 10, 3, false, 1, {1}, {}})
+BENCHMARK_CAPTURE(Classifica, TernoPresenzeK5Bari, bolv::classifica,
+                  Impostazioni{5, 10, 3, false, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Classifica, AmboPresenzeK10MassimiBari,
+BENCHMARK_CAPTURE(Classifica, AmboPresenzeK10MassimiBari, bolv::classifica,
                   Impostazioni{10, 10, 2, false, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
-BENCHMARK_CAPTURE(Classifica, TernoPresenzeK6Bari, Impostazioni{6, 10, 3, false, 1, {1}, {}})
+BENCHMARK_CAPTURE(Classifica, TernoPresenzeK6Bari, bolv::classifica,
+                  Impostazioni{6, 10, 3, false, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
-BENCHMARK_CAPTURE(Classifica, TernoPresenzeK10Bari, Impostazioni{10, 10, 3, false, 1, {1}, {}})
+BENCHMARK_CAPTURE(Classifica, TernoPresenzeK10Bari, bolv::classifica,
+                  Impostazioni{10, 10, 3, false, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
-BENCHMARK_CAPTURE(Sequenziale, TernoRitardiK10N15Bari, Impostazioni{10, 15, 3, true, 1, {1}, {}})
+BENCHMARK_CAPTURE(Classifica, TernoRitardiK10N15BariSequenziale, bolv::classificasequenziale,
+                  Impostazioni{10, 15, 3, true, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Sequenziale, AmboPresenzeK6MassimiBari, Impostazioni{6, 10, 2, false, 1, {1}, {}})
+BENCHMARK_CAPTURE(Classifica, AmboPresenzeK6MassimiBariSequenziale, bolv::classificasequenziale,
+                  Impostazioni{6, 10, 2, false, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Interrompi, TernoPresenzeK10Bari, Impostazioni{10, 10, 3, false, 1, {1}, {}})
     ->UseManualTime()
