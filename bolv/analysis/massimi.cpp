@@ -34,7 +34,8 @@ namespace {
 
 const char* const INTESTAZIONI[7] = {"Ruota", "Combinazione", "Rit", "Ult.sortita",
                                      "Medio", "Sto",          "Fre"};
-constexpr int LARGHEZZE[7] = {700, 2400, 700, 1200, 700, 700, 700}; // twips
+// Twips; "Combinazione" is wide enough for ten numbers.
+constexpr int LARGHEZZE[7] = {700, 3300, 700, 1200, 700, 700, 700};
 const std::vector<int> COLONNESTAMPA = {0, 10, 40, 50, 63, 71, 78};
 const char* const GRUPPI[9] = {"Coppie",  "Terzine", "Quartine", "Cinquine", "Sestine",
                                "Settine", "Ottine",  "Novine",   "Decine"};
@@ -98,7 +99,7 @@ void massimi::costruisci() {
     tutto->addWidget(griglia, 1);
     tutto->addWidget(prog);
     griglia->setMinimumHeight(griglia->twipsToPixels(16 * 300));
-    griglia->setMinimumWidth(griglia->twipsToPixels(7800));
+    griglia->setMinimumWidth(griglia->twipsToPixels(8700));
 
     lavoro = std::make_unique<Lavorolungo>(this, prog, Command6);
     Command2->setEnabled(false);

@@ -105,7 +105,7 @@ void limitiambi(Datiruota& d) {
     }
 }
 
-void limititerni(Datiruota& d) {
+void limititerni(Datiruota& d, const Avanzamento& a) {
     std::vector<int32_t> lista, nuovi;
     std::vector<std::vector<int32_t>> perx(91);
     for (int x = 88; x >= 0; --x) {
@@ -119,7 +119,7 @@ void limititerni(Datiruota& d) {
         accodaprefissi(d.nuove, perx[x], MASSIMITERNE);
 
     d.conc.assign(91 * 91 * (MASSIMICOPPIE + 1), 0);
-    for (int c = 1; c <= 88; ++c) {
+    for (int c = 1; c <= 88 && !a.interrotto(); ++c) {
         lista.clear();
         for (int x = 89; x >= c; --x) {
             for (int z = x + 2; z <= 90; ++z)
@@ -132,7 +132,8 @@ void limititerni(Datiruota& d) {
     }
 }
 
-Datiruota datiruota(const Tavole& t, int ruota, int ordine) {
+// A stop asked for meanwhile leaves the bounds unfinished: the walk then ends at once.
+Datiruota datiruota(const Tavole& t, int ruota, int ordine, const Avanzamento& a) {
     Datiruota d;
     d.terno = t.sorte == 3;
     d.minimo = t.ritardi;
@@ -142,7 +143,7 @@ Datiruota datiruota(const Tavole& t, int ruota, int ordine) {
     d.val.resize(celle);
     for (int i = 0; i < celle; ++i)
         d.val[i] = segno * origine[i];
-    if (!d.minimo) d.terno ? limititerni(d) : limitiambi(d);
+    if (!d.minimo) d.terno ? limititerni(d, a) : limitiambi(d);
     return d;
 }
 
@@ -323,7 +324,7 @@ int percentuale(int fatti, int totale) {
 bool enumera(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
     if (!t.ritardi && g.ordine() == 2) g.iniziaruotapresenze();
     if (a.interrotto()) return true;
-    const Datiruota d = datiruota(t, ruota, g.ordine());
+    const Datiruota d = datiruota(t, ruota, g.ordine(), a);
     Versograduatoria dest(g, ruota);
     Cammino cammino(d, k, g.vincoli(), dest, a);
     for (int x1 = 1; x1 <= 91 - k; ++x1) {
@@ -430,11 +431,9 @@ Esitoclassifica conclusione(const Graduatoria& g, bool interrotta) {
 // keeping what is not below the threshold proved so far; the survivors, merged in
 // enumeration order, then pass once through the sequential ranking.
 Esitoclassifica classificaparallela(const Tavole& t, const Impostazioni& imp, Avanzamento& a) {
-    std::vector<Datiruota> dati;
-    for (int ruota : imp.ruote) {
-        if (a.interrotto()) return {{}, true};
-        dati.push_back(datiruota(t, ruota, 1));
-    }
+    // Each wheel's data is made by the first part that needs it, while the others walk.
+    std::vector<std::unique_ptr<Datiruota>> dati(imp.ruote.size());
+    std::vector<std::once_flag> pronti(imp.ruote.size());
     struct Unita {
         int indiceruota, x1, x2;
     };
@@ -458,7 +457,11 @@ Esitoclassifica classificaparallela(const Tavole& t, const Impostazioni& imp, Av
             if (a.interrotto()) return;
             const Unita& un = unita[u];
             parte.nuovaunita(&trovati[u]);
-            Cammino cammino(dati[un.indiceruota], imp.k, imp.vincoli, parte, a);
+            const int i = un.indiceruota;
+            std::call_once(pronti[i], [&] {
+                dati[i] = std::make_unique<Datiruota>(datiruota(t, imp.ruote[i], 1, a));
+            });
+            Cammino cammino(*dati[i], imp.k, imp.vincoli, parte, a);
             cammino.radice(un.x1, un.x2);
             if (!cammino.fermato()) prefisso.finita(u);
             a.avanza(percentuale(static_cast<int>(++fatte), static_cast<int>(unita.size())));
