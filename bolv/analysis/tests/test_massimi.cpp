@@ -245,7 +245,7 @@ void TestMassimi::completa_data() {
     QTest::newRow("terno by presences, K 4, Bari") << 1 << 1 << 4;
 }
 
-// The completion fills the statistics the ranking did not; the one wheel's labels.
+// The completion fills the statistics the ranking did not; the labels of one wheel.
 void TestMassimi::completa() {
     QFETCH(int, sorte);
     QFETCH(int, tipo);
@@ -278,6 +278,10 @@ void TestMassimi::completa() {
     QCOMPARE(etichetta(w.f, "Label7"),
              QStringLiteral("Ciclicità teorica media: ") +
                  platform::formatNumber(ciclo, QStringLiteral("###0.00")));
+    const double fattore = s.tabellavincite[(so - 1) + 5 * (k - 1)] * 0.97;
+    QCOMPARE(etichetta(w.f, "Label8"),
+             QStringLiteral("Fattore di guadagno: ") +
+                 platform::formatNumber(fattore, QStringLiteral("#,###.00")));
 }
 
 // Stopped at once: the title says so, the completion fills nothing, the labels are written,
