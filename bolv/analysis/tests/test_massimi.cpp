@@ -265,6 +265,8 @@ void TestMassimi::completa() {
         QVERIFY(!g->textMatrix(r, 4).isEmpty());
         if (tipo == 0) {
             QCOMPARE(g->textMatrix(r, 6), QString::number(st.presenze));
+            // The pair tables and the scan of the draws agree on the delay.
+            if (st.ultima) QCOMPARE(st.ritardo, righe[r - 1].valore);
         } else {
             QCOMPARE(g->textMatrix(r, 6), platform::plainText(righe[r - 1].valore));
             QCOMPARE(g->textMatrix(r, 2),
