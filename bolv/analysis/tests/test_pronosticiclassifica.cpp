@@ -12,8 +12,9 @@ using namespace bolv;
 namespace {
 
 std::vector<uint8_t> record(const std::string& testo) {
-    std::vector<uint8_t> r{static_cast<uint8_t>(testo.size()), 0};
-    r.insert(r.end(), testo.begin(), testo.end());
+    std::vector<uint8_t> r(2 + testo.size(), 0);
+    r[0] = static_cast<uint8_t>(testo.size());
+    std::copy(testo.begin(), testo.end(), r.begin() + 2);
     return r;
 }
 
