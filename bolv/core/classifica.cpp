@@ -271,7 +271,28 @@ class Cammino {
         }
         for (int i = 0; i < j; ++i)
             somma += d.conc[(91 * c[i] + last) * 37 + COPPIE[r]];
-        return saturato(somma + d.nuove[last * quante + TERNE[r]]);
+        const int64_t nuove = d.nuove[last * quante + TERNE[r]];
+        if (j > 2) return saturato(somma + nuove);
+        // Near the root, where a pruned subtree is largest: the triples of one chosen and
+        // two new numbers counted half from either new end, each with its best partners.
+        const auto conmezzi = primi(r, last, [&](int y) {
+            const auto partner = primi(r - 1, last, [&](int z) {
+                if (z == y) return std::numeric_limits<int32_t>::min() / 2;
+                int32_t b = 0;
+                for (int i = 0; i < j; ++i)
+                    b += d.terna(c[i], std::min(y, z), std::max(y, z));
+                return b;
+            });
+            int32_t e = 2 * agg[j][y];
+            for (int i = 0; i < r - 1; ++i)
+                e += partner[i];
+            return e;
+        });
+        int64_t doppio = 0;
+        for (int i = 0; i < r; ++i)
+            doppio += conmezzi[i];
+        return saturato(std::min(somma, s + doppio / 2 - (doppio < 0 && doppio % 2 ? 1 : 0)) +
+                        nuove);
     }
     // The r largest of valore(y) for y above last, largest first.
     template <class F> static std::array<int32_t, 10> primi(int r, int last, F valore) {
@@ -614,25 +635,18 @@ std::variant<std::vector<int>, Erroretesto> leggivincoli(const std::string& test
     if (campi > 10)
         return Erroretesto{"Errore: sono stati inseriti più di 10 numeri come vincolo."};
     std::vector<int> numeri;
-    bool fuoriscala = false;
     for (const std::string& campo : dividistringa(testo, ".")) {
         // The value in its full width: a long field is never cut down to a small number.
         const size_t cifra = campo.find_first_not_of('0');
         if (cifra == std::string::npos) continue;
         const std::string significative = campo.substr(cifra);
-        if (significative.size() > 3) {
-            fuoriscala = true;
-            numeri.push_back(91);
-            continue;
-        }
-        numeri.push_back(std::stoi(significative));
+        numeri.push_back(significative.size() > 3 ? 91 : std::stoi(significative));
     }
     if (campi > static_cast<size_t>(k))
         return Erroretesto{
             "Sono stati indicati troppi numeri di vincolo per il numero di numeri impostato."};
     for (int v : numeri)
-        if (v > 90 || fuoriscala)
-            return Erroretesto{"Sono stati introdotti numeri non validi tra i vincoli."};
+        if (v > 90) return Erroretesto{"Sono stati introdotti numeri non validi tra i vincoli."};
     for (size_t i = 0; i < numeri.size(); ++i)
         for (size_t j = i + 1; j < numeri.size(); ++j)
             if (numeri[i] == numeri[j])
