@@ -342,14 +342,16 @@ int percentuale(int fatti, int totale) {
     return totale > 0 ? static_cast<int>(100LL * fatti / totale) : 0;
 }
 
-bool enumera(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
+bool enumera(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a, Progresso p) {
     if (!t.ritardi && g.ordine() == 2) g.iniziaruotapresenze();
     if (a.interrotto()) return true;
     const Datiruota d = datiruota(t, ruota, g.ordine(), a);
     Versograduatoria dest(g, ruota);
     Cammino cammino(d, k, g.vincoli(), dest, a);
     for (int x1 = 1; x1 <= 91 - k; ++x1) {
-        if (a.avanza(percentuale(x1 - 1, 91 - k))) return true;
+        const int fatto = percentuale(x1 - 1, 91 - k);
+        if (a.avanza((p.ruoteelaborate * 100 + fatto) / std::max(1, p.ruoteselezionate)))
+            return true;
         cammino.radice(x1, 0);
         if (cammino.fermato()) return true;
     }
@@ -593,31 +595,36 @@ std::vector<Riga> Graduatoria::classificati() const {
     return righe;
 }
 
-bool classificaambiritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
-    return enumera(t, k, ruota, g, a);
+bool classificaambiritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a,
+                           Progresso p) {
+    return enumera(t, k, ruota, g, a, p);
 }
 
-bool classificaambipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
-    return enumera(t, k, ruota, g, a);
+bool classificaambipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a,
+                            Progresso p) {
+    return enumera(t, k, ruota, g, a, p);
 }
 
-bool classificaterniritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
-    return enumera(t, k, ruota, g, a);
+bool classificaterniritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a,
+                            Progresso p) {
+    return enumera(t, k, ruota, g, a, p);
 }
 
-bool classificaternipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a) {
-    return enumera(t, k, ruota, g, a);
+bool classificaternipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a,
+                             Progresso p) {
+    return enumera(t, k, ruota, g, a, p);
 }
 
 Esitoclassifica classificasequenziale(const Tavole& t, const Impostazioni& imp, Avanzamento& a) {
     const int ordine = imp.ritardi ? 1 : imp.ordine;
     Graduatoria g(imp.n, ordine, imp.vincoli);
-    using Enumeratore = bool (*)(const Tavole&, int, int, Graduatoria&, Avanzamento&);
+    using Enumeratore = bool (*)(const Tavole&, int, int, Graduatoria&, Avanzamento&, Progresso);
     const Enumeratore e = imp.sorte == 2
                               ? (imp.ritardi ? classificaambiritardi : classificaambipresenze)
                               : (imp.ritardi ? classificaterniritardi : classificaternipresenze);
-    for (int ruota : imp.ruote)
-        if (e(t, imp.k, ruota, g, a)) return conclusione(g, true);
+    const int ruote = static_cast<int>(imp.ruote.size());
+    for (int i = 0; i < ruote; ++i)
+        if (e(t, imp.k, imp.ruote[i], g, a, {i, ruote})) return conclusione(g, true);
     return conclusione(g, false);
 }
 

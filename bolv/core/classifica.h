@@ -92,13 +92,23 @@ class Graduatoria {
     std::vector<int> richiesti;
 };
 
+// Where a wheel stands in its run, for a progress that advances across the wheels.
+struct Progresso {
+    int ruoteelaborate = 0;   // wheels of the run done before this one
+    int ruoteselezionate = 1; // wheels of the run
+};
+
 // The four enumerators: every group of the wheel offered to the ranking in enumeration
 // order. They end early, leaving the ranking of the groups offered so far, once a stop is
 // asked for; true when they did.
-bool classificaambiritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a);
-bool classificaambipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a);
-bool classificaterniritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a);
-bool classificaternipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a);
+bool classificaambiritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a,
+                           Progresso p = {});
+bool classificaambipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a,
+                            Progresso p = {});
+bool classificaterniritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a,
+                            Progresso p = {});
+bool classificaternipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a,
+                             Progresso p = {});
 
 struct Esitoclassifica {
     std::vector<Riga> righe; // the ranked groups, best first (at most N)
