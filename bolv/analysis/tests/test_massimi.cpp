@@ -119,6 +119,7 @@ class TestMassimi : public prova::Provafinestre {
     void pronostici();
     void popup();
     void ruotecambiate();
+    void guidaedesci();
 };
 
 void TestMassimi::apertura_data() {
@@ -388,6 +389,16 @@ void TestMassimi::ruotecambiate() {
     ruota(w.f, 10)->setChecked(true);
     QVERIFY(!ruota(w.f, 3)->isEnabled());
     QVERIFY(ruota(w.f, 3)->isChecked());
+}
+
+void TestMassimi::guidaedesci() {
+    platform::HelpSeam guida;
+    Finestraaperta w;
+    pulsante(w.f, "Command8")->click();
+    QCOMPARE(guida.requests().size(), 1);
+    QCOMPARE(guida.requests().first().context, 12);
+    pulsante(w.f, "Command4")->click();
+    QTRY_VERIFY(!w.a.aperta(nomi::massimi));
 }
 
 QTEST_MAIN(TestMassimi)
