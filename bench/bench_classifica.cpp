@@ -4,6 +4,7 @@
 #include "ambiterni.h"
 #include "classifica.h"
 #include "elabora.h"
+#include "spedito.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,11 +19,7 @@ using bolv::Impostazioni;
 bolv::Stato& stato() {
     static bolv::Stato s = [] {
         bolv::Stato nuovo;
-        nuovo.cartellaprogramma = BOLV_DATA_DIR;
-        nuovo.reimpostaultima = true;
-        if (!bolv::elabora(nuovo)) std::abort();
-        bolv::calcolaambi(nuovo);
-        bolv::calcolaterni(nuovo);
+        banco::caricaspedito(nuovo, true);
         return nuovo;
     }();
     return s;
