@@ -8,7 +8,9 @@
 #include "capogioco.h"
 #include "elabora.h"
 #include "estratti.h"
+#include "mainfinestre.h"
 #include "sincro.h"
+#include "spedito.h"
 #include "terni.h"
 
 #include <QApplication>
@@ -22,14 +24,8 @@ namespace {
 
 bolv::Stato& stato() {
     static bolv::Stato& s = []() -> bolv::Stato& {
-        bolv::Stato& nuovo = bolv::programma();
-        nuovo.cartellaprogramma = BOLV_DATA_DIR;
-        nuovo.reimpostaultima = true;
-        if (!bolv::elabora(nuovo)) std::abort();
-        nuovo.ambiattivi = nuovo.ternattivi = true;
-        bolv::calcolaambi(nuovo);
-        bolv::calcolaterni(nuovo);
-        return nuovo;
+        banco::caricaspedito(bolv::programma(), true);
+        return bolv::programma();
     }();
     return s;
 }
@@ -75,15 +71,12 @@ BENCHMARK(ElencaTerni)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    const bolv::Stato& s = stato();
-    const auto esito = bolv::elencaternivergini(s, *bolv::tabellaterni(s));
-    std::printf("Archive: %d draws, window %d..%d. Triples never drawn on any wheel: %d "
-                "(listed: %zu%s)\n",
-                s.numestrazioni, s.primaestrazione, s.ultimaestrazione, s.contaternivergini[11],
-                esito.terni.size(), esito.troppi ? ", over the limit" : "");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return banco::mainfinestre(argc, argv, [] {
+        const bolv::Stato& s = stato();
+        const auto esito = bolv::elencaternivergini(s, *bolv::tabellaterni(s));
+        std::printf("Archive: %d draws, window %d..%d. Triples never drawn on any wheel: %d "
+                    "(listed: %zu%s)\n",
+                    s.numestrazioni, s.primaestrazione, s.ultimaestrazione, s.contaternivergini[11],
+                    esito.terni.size(), esito.troppi ? ", over the limit" : "");
+    });
 }

@@ -5,7 +5,9 @@
 // triples a formation on eleven wheels).
 #include "ambiterni.h"
 #include "elabora.h"
+#include "mainfinestre.h"
 #include "situ.h"
+#include "spedito.h"
 #include "tabform.h"
 
 #include <QAbstractButton>
@@ -19,12 +21,7 @@ namespace {
 bolv::Stato& stato() {
     static bolv::Stato s = [] {
         bolv::Stato nuovo;
-        nuovo.cartellaprogramma = BOLV_DATA_DIR;
-        nuovo.reimpostaultima = true;
-        if (!bolv::elabora(nuovo)) std::abort();
-        nuovo.ambiattivi = nuovo.ternattivi = true;
-        bolv::calcolaambi(nuovo);
-        bolv::calcolaterni(nuovo);
+        banco::caricaspedito(nuovo, true);
         return nuovo;
     }();
     return s;
@@ -64,13 +61,5 @@ BENCHMARK(Situ)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    // Windows need a display: without one they run on the offscreen platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    stato();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return banco::mainfinestre(argc, argv, [] { stato(); });
 }

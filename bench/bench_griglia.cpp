@@ -1,6 +1,7 @@
 // The grid on a table as big as the windows show: one row per triple of 1..90
 // (117,480 rows) and 7 columns, filled and then sorted by a statistics column.
 #include "grid.h"
+#include "mainfinestre.h"
 #include "textformat.h"
 
 #include <QApplication>
@@ -118,12 +119,5 @@ BENCHMARK(FillAndSort)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    // The grid is a widget: without a display it runs on the offscreen platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return banco::mainfinestre(argc, argv);
 }

@@ -4,6 +4,7 @@
 #include "elabora.h"
 #include "filepronostici.h"
 #include "gestorepronostici.h"
+#include "spedito.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,9 +27,7 @@ std::vector<bolv::Pronostico> gruppopieno() {
 
 void VerificaGruppo(benchmark::State& state) {
     bolv::Stato s;
-    s.cartellaprogramma = BOLV_DATA_DIR;
-    s.reimpostaultima = true;
-    if (!bolv::elabora(s)) std::abort();
+    banco::caricaspedito(s, false);
     const auto g = gruppopieno();
     for (auto _ : state)
         for (const auto& p : g)

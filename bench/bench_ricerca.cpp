@@ -2,8 +2,10 @@
 // over the whole archive, the heaviest search the window allows (its hit list overflows).
 // Once the engine alone, once as "Elabora" does it: search, results, list and time axis.
 #include "elabora.h"
+#include "mainfinestre.h"
 #include "ricerca.h"
 #include "ricercastatistica.h"
+#include "spedito.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,11 +21,8 @@ const char VENTI[] = "3.7.11.18.22.27.31.36.40.44.49.53.58.62.66.71.75.80.84.89"
 
 bolv::Stato& stato() {
     static bolv::Stato& s = []() -> bolv::Stato& {
-        bolv::Stato& nuovo = bolv::programma();
-        nuovo.cartellaprogramma = BOLV_DATA_DIR;
-        nuovo.reimpostaultima = true;
-        if (!bolv::elabora(nuovo)) std::abort();
-        return nuovo;
+        banco::caricaspedito(bolv::programma(), false);
+        return bolv::programma();
     }();
     return s;
 }
@@ -58,12 +57,5 @@ BENCHMARK(Elabora)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    // The window is a widget: without a display it runs on the offscreen platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return banco::mainfinestre(argc, argv);
 }

@@ -5,6 +5,7 @@
 #include "combinazioni.h"
 #include "estratti.h"
 #include "estrazionale.h"
+#include "massimi.h"
 #include "nomifinestre.h"
 #include "ricerca.h"
 #include "sincro.h"
@@ -23,7 +24,7 @@ const Definizionefinestra tabella[] = {
     {nomi::ricerca, WindowKind::MdiChild, 13, 3, crea<ricerca>},
     {nomi::estrazionale, WindowKind::MdiChild, 20, 4, crea<estrazionale>},
     {nomi::situ, WindowKind::MdiChild, 11, 5, crea<situ>},
-    {nomi::massimi, WindowKind::MdiChild, 12, 6, nullptr},
+    {nomi::massimi, WindowKind::MdiChild, 12, 6, crea<massimi>},
     {nomi::terni, WindowKind::MdiChild, 24, 7, crea<terni>},
     {nomi::ambi, WindowKind::MdiChild, 70, 8, crea<ambi>},
     {nomi::capogioco, WindowKind::MdiChild, 14, 10, crea<capogioco>},

@@ -1,11 +1,14 @@
 #include "grid.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QFont>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPointer>
+#include <QScrollBar>
 #include <algorithm>
 
 namespace platform {
@@ -210,6 +213,25 @@ Grid::Batch::~Batch() {
     grid_.model_->endBatch();
 }
 
+namespace {
+// A view of fixed cells: the grid decides where it is scrolled to.
+class FixedView : public QTableView {
+  public:
+    using QTableView::QTableView;
+    void scrollTo(const QModelIndex&, ScrollHint) override {}
+};
+
+// Keeps `to` at the value of `from`, also when either range changes.
+void follow(QScrollBar* from, QScrollBar* to) {
+    auto sync = [from = QPointer<QScrollBar>(from), to] {
+        if (from) to->setValue(from->value());
+    };
+    QObject::connect(from, &QScrollBar::valueChanged, to, sync);
+    QObject::connect(from, &QScrollBar::rangeChanged, to, sync);
+    QObject::connect(to, &QScrollBar::rangeChanged, to, sync);
+}
+} // namespace
+
 Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     setModel(model_);
     horizontalHeader()->hide();
@@ -220,8 +242,118 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    for (QTableView*& view : fixed_)
+        view = newFixedView();
+    follow(horizontalScrollBar(), fixed_[FixedRowsPart]->horizontalScrollBar());
+    follow(verticalScrollBar(), fixed_[FixedColsPart]->verticalScrollBar());
     connect(model_, &GridModel::layoutSettingsChanged, this, &Grid::applyLayout);
     applyLayout();
+}
+
+QTableView* Grid::newFixedView() {
+    auto* view = new FixedView(this);
+    view->setModel(model_);
+    view->setSelectionModel(selectionModel());
+    view->horizontalHeader()->hide();
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setFocusPolicy(Qt::NoFocus); // a click gives the focus to the grid
+    view->setSelectionMode(selectionMode());
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    view->setAutoScroll(false);
+    view->viewport()->installEventFilter(this);
+    view->hide();
+    return view;
+}
+
+std::array<QTableView*, 1 + Grid::FixedParts> Grid::views() {
+    return {this, fixed_[FixedRowsPart], fixed_[FixedColsPart], fixed_[CornerPart]};
+}
+
+int Grid::fixedHeight() const {
+    int height = 0;
+    for (int r = 0; r < std::min(fixedRows(), rows()); ++r)
+        height += rowHeight(r);
+    return height;
+}
+
+int Grid::fixedWidth() const {
+    int width = 0;
+    for (int c = 0; c < std::min(fixedCols(), cols()); ++c)
+        width += columnWidth(c);
+    return width;
+}
+
+void Grid::placeFixedViews() {
+    if (!fixed_[CornerPart]) return; // still being built
+    const QRect area = viewport()->geometry();
+    const int height = std::min(fixedHeight(), area.height());
+    const int width = std::min(fixedWidth(), area.width());
+    const QRect parts[FixedParts] = {{area.topLeft(), QSize(area.width(), height)},
+                                     {area.topLeft(), QSize(width, area.height())},
+                                     {area.topLeft(), QSize(width, height)}};
+    for (int i = 0; i < FixedParts; ++i) {
+        fixed_[i]->setGeometry(parts[i]);
+        fixed_[i]->setVisible(!parts[i].isEmpty());
+    }
+}
+
+void Grid::updateGeometries() {
+    QTableView::updateGeometries();
+    placeFixedViews();
+}
+
+void Grid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QTableView::scrollTo(index, hint);
+    if (!index.isValid()) return;
+    QScrollBar* down = verticalScrollBar();
+    if (index.row() >= fixedRows())
+        while (rowViewportPosition(index.row()) < fixedHeight() && down->value() > down->minimum())
+            down->setValue(down->value() - 1);
+    QScrollBar* across = horizontalScrollBar();
+    if (index.column() >= fixedCols())
+        while (columnViewportPosition(index.column()) < fixedWidth() &&
+               across->value() > across->minimum())
+            across->setValue(across->value() - 1);
+}
+
+// The mouse on a fixed cell acts on the grid where that cell lies, scrolled
+// out of sight or not; outside the fixed view (dragging) it points at what
+// the grid shows there.
+void Grid::forwardMouse(const QTableView* fixedView, QMouseEvent* event) {
+    QPoint at = event->position().toPoint();
+    if (fixedView->viewport()->rect().contains(at))
+        at += QPoint(columnViewportPosition(0) - fixedView->columnViewportPosition(0),
+                     rowViewportPosition(0) - fixedView->rowViewportPosition(0));
+    QMouseEvent moved(event->type(), at, event->scenePosition(), event->globalPosition(),
+                      event->button(), event->buttons(), event->modifiers(),
+                      event->pointingDevice());
+    QCoreApplication::sendEvent(viewport(), &moved);
+    event->setAccepted(moved.isAccepted());
+}
+
+bool Grid::eventFilter(QObject* watched, QEvent* event) {
+    for (const QTableView* view : fixed_) {
+        if (!view || watched != view->viewport()) continue;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            forwardMouse(view, static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::Wheel:
+            QCoreApplication::sendEvent(viewport(), event);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 void Grid::setRows(int rows) {
@@ -372,19 +504,28 @@ void Grid::applyWidths() {
     const int standard = horizontalHeader()->defaultSectionSize();
     for (int c = 0; c < cols(); ++c) {
         const int twips = colWidth(c);
-        setColumnWidth(c, twips < 0 ? standard : twipsToPixels(twips));
+        for (QTableView* view : views())
+            view->setColumnWidth(c, twips < 0 ? standard : twipsToPixels(twips));
     }
+    placeFixedViews();
 }
 
 void Grid::applySpans() {
-    clearSpans();
-    if (content().mergeMode() == MergeMode::Never) return;
-    for (const CellRange& r : content().mergedRanges())
-        setSpan(r.top, r.left, r.bottom - r.top + 1, r.right - r.left + 1);
+    const std::vector<CellRange> merged = content().mergeMode() == MergeMode::Never
+                                              ? std::vector<CellRange>{}
+                                              : content().mergedRanges();
+    for (QTableView* view : views()) {
+        view->clearSpans();
+        for (const CellRange& r : merged)
+            view->setSpan(r.top, r.left, r.bottom - r.top + 1, r.right - r.left + 1);
+    }
 }
 
 void Grid::applyRowHeight() {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    for (QTableView* view : fixed_)
+        view->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    placeFixedViews();
 }
 
 void Grid::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,10 @@
 // rows and columns, current cell and selection, widths in twips, cell colours
 // and bold, merged headings, sort on one column).
 //
+// The fixed rows and columns stay in view while the rest scrolls: views of
+// their own over the same model and selection sit on the grid's viewport,
+// and the mouse on them reaches the grid as on the cells they show.
+//
 // Filling tens of thousands of cells one by one must not emit a signal per
 // cell: hold a Grid::Batch while filling and the view is told once at its end,
 // or hand all the texts of the rows over at once with fillRows.
@@ -12,6 +16,7 @@
 
 #include <QAbstractTableModel>
 #include <QTableView>
+#include <array>
 
 namespace platform {
 
@@ -147,6 +152,9 @@ class Grid : public QTableView {
     // Twips to pixels of this screen.
     int twipsToPixels(int twips) const;
 
+    // Scrolls a data cell clear of the fixed rows and columns over it.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
   signals:
     // Any mouse button pressed on a cell (the windows pop up menus on it).
     void cellPressed(int row, int col, Qt::MouseButton button);
@@ -155,14 +163,27 @@ class Grid : public QTableView {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The views of the fixed cells: the fixed rows (scrolling sideways with
+    // the grid), the fixed columns (scrolling up and down) and their corner.
+    enum FixedPart { FixedRowsPart, FixedColsPart, CornerPart, FixedParts };
+
+    QTableView* newFixedView();
+    int fixedHeight() const;
+    int fixedWidth() const;
+    void placeFixedViews();
+    std::array<QTableView*, 1 + FixedParts> views(); // the grid's own first
+    void forwardMouse(const QTableView* fixedView, QMouseEvent* event);
     void applyLayout();
     void applyWidths();
     void applySpans();
     void applyRowHeight();
 
     GridModel* model_;
+    QTableView* fixed_[FixedParts] = {};
 };
 
 } // namespace platform

@@ -1,6 +1,6 @@
 // "Tabelle Statistiche": opened from its menu entry and toolbar key, each table's cells in
 // the Italian locale, and its help.
-#include "supportoanalisi.h"
+#include "controlli.h"
 
 #include "combinazioni.h"
 #include "datifile.h"

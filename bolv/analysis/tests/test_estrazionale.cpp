@@ -1,6 +1,6 @@
 // "Ricerca estrazionale": opened from its menu entry and toolbar key, template cells typed
 // through the input box, the distances, a search listed and a hit's three draws shown.
-#include "supportoanalisi.h"
+#include "controlli.h"
 
 #include "estrazionale.h"
 

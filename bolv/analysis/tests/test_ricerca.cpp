@@ -1,7 +1,7 @@
 // "Ricerca Statistica": opened from its menu entry and toolbar key, a run rendered (results,
 // delay frequencies, hit list, the selected hit's draw with the typed numbers marked, the
 // time axis), a refused input, the wheel buttons and the axis positions.
-#include "supportoanalisi.h"
+#include "controlli.h"
 
 #include "assetemporale.h"
 #include "ricerca.h"

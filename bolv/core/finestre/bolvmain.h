@@ -44,6 +44,8 @@ class bolvmain : public QMainWindow, public VociPrincipale {
     void registracomando(const QString& nome, Comando comando, Durante durante = riservato);
     // Re-reads which windows exist, after windows were defined in the registry.
     void aggiornadisponibilita();
+    // Whether the window or command an entry names exists: without it the entry stays off.
+    bool disponibile(const Azione& cosa) const;
 
     // What a menu entry (dabarra false) or a toolbar button (true) does.
     void esegui(const Azione& azione, bool dabarra);
@@ -92,7 +94,6 @@ class bolvmain : public QMainWindow, public VociPrincipale {
     QToolBar* costruiscibarra(const QString& nome, std::span<const Pulsante> pulsanti);
     void costruiscistato();
     void lega(QAction* azione, const Azione& cosa, unsigned proprieta, bool dabarra);
-    bool disponibile(const Azione& cosa) const;
     void riapplica(QAction* azione);
     void apri(const QString& finestra, bool dabarra);
     void apriformazione(const Azione& cosa, bool dabarra);

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <optional>
@@ -24,6 +25,8 @@ class TestGrid : public QObject {
     void mergedHeadingsBecomeSpans();
     void sortThroughTheWidget();
     void cellPressReportsRowColumnAndButton();
+    void fixedCellsStayInView_data();
+    void fixedCellsStayInView();
 };
 
 void TestGrid::modelPassesTheTester() {
@@ -234,6 +237,99 @@ void TestGrid::cellPressReportsRowColumnAndButton() {
     QCOMPARE(pressed.at(0).at(0).toInt(), 2);
     QCOMPARE(pressed.at(0).at(1).toInt(), 1);
     QCOMPARE(pressed.at(0).at(2).value<Qt::MouseButton>(), Qt::RightButton);
+}
+
+namespace {
+// The cell the user sees at a point of the grid's viewport, on whichever view
+// is on top there, with that view's viewport and the point in it.
+struct Shown {
+    QModelIndex index;
+    QWidget* widget = nullptr;
+    QPoint at;
+};
+
+Shown shownAt(Grid& grid, QPoint inViewport) {
+    const QPoint inGrid = grid.viewport()->mapTo(&grid, inViewport);
+    QWidget* widget = grid.childAt(inGrid);
+    auto* view = widget ? qobject_cast<QAbstractItemView*>(widget->parentWidget()) : nullptr;
+    if (!view) return {};
+    const QPoint at = widget->mapFrom(&grid, inGrid);
+    return {view->indexAt(at), widget, at};
+}
+} // namespace
+
+void TestGrid::fixedCellsStayInView_data() {
+    QTest::addColumn<int>("fixedRows");
+    QTest::addColumn<int>("fixedCols");
+    QTest::newRow("none") << 0 << 0;
+    QTest::newRow("a heading row") << 1 << 0;
+    QTest::newRow("a name column") << 0 << 1;
+    QTest::newRow("both") << 1 << 1;
+    QTest::newRow("two rows, two columns") << 2 << 2;
+}
+
+// Scrolled to the end both ways, the fixed rows are still at the top and the
+// fixed columns at the left; the mouse on them acts on the cells they show.
+void TestGrid::fixedCellsStayInView() {
+    QFETCH(int, fixedRows);
+    QFETCH(int, fixedCols);
+    Grid grid;
+    grid.setCols(30);
+    grid.setRows(200);
+    grid.setFixedRows(fixedRows);
+    grid.setFixedCols(fixedCols);
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            grid.setTextMatrix(r, c, QStringLiteral("%1:%2").arg(r).arg(c));
+    grid.resize(400, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.setCurrentCell(fixedRows, fixedCols);
+    grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum());
+    grid.horizontalScrollBar()->setValue(grid.horizontalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    const QPoint topLeft(2, 2);
+    const QPoint bottomLeft(2, grid.viewport()->height() - 3);
+    const QPoint topRight(grid.viewport()->width() - 3, 2);
+    QVERIFY(grid.indexAt(topLeft).row() > 10); // the grid itself is scrolled
+    QVERIFY(grid.indexAt(topLeft).column() > 10);
+
+    const QModelIndex corner = shownAt(grid, topLeft).index;
+    QCOMPARE(corner.row() < fixedRows, fixedRows > 0);
+    QCOMPARE(corner.column() < fixedCols, fixedCols > 0);
+    const QModelIndex heading = shownAt(grid, topRight).index;
+    QCOMPARE(heading.row() < fixedRows, fixedRows > 0);
+    QCOMPARE(heading.column(), grid.indexAt(topRight).column()); // scrolls across
+    const QModelIndex name = shownAt(grid, bottomLeft).index;
+    QCOMPARE(name.column() < fixedCols, fixedCols > 0);
+    QCOMPARE(name.row(), grid.indexAt(bottomLeft).row()); // scrolls down
+    QCOMPARE(shownAt(grid, topLeft).widget == grid.viewport(), fixedRows + fixedCols == 0);
+
+    // A press on a fixed cell is the grid's: the cell pressed becomes the current one.
+    for (const QPoint point : {topRight, bottomLeft}) {
+        QSignalSpy pressed(&grid, &Grid::cellPressed);
+        QSignalSpy doubleClicked(&grid, &Grid::cellDoubleClicked);
+        const Shown cell = shownAt(grid, point);
+        QTest::mousePress(cell.widget, Qt::LeftButton, {}, cell.at);
+        QTest::mouseRelease(cell.widget, Qt::LeftButton, {}, cell.at);
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(pressed.at(0).at(0).toInt(), cell.index.row());
+        QCOMPARE(pressed.at(0).at(1).toInt(), cell.index.column());
+        QCOMPARE(grid.row(), cell.index.row());
+        QCOMPARE(grid.col(), cell.index.column());
+        const bool fixed = cell.index.row() < fixedRows || cell.index.column() < fixedCols;
+        QCOMPARE(grid.selectionModel()->hasSelection(), !fixed); // nothing hidden selected
+        QTest::mouseDClick(cell.widget, Qt::LeftButton, {}, cell.at);
+        QCOMPARE(doubleClicked.count(), 1);
+        QCOMPARE(doubleClicked.at(0).at(0).toInt(), cell.index.row());
+        QCOMPARE(doubleClicked.at(0).at(1).toInt(), cell.index.column());
+    }
+
+    // A data cell chosen above the ones in sight comes out from under the fixed ones.
+    const int above = grid.indexAt(topLeft).row() - 3;
+    grid.setCurrentCell(above, grid.indexAt(topLeft).column() - 3);
+    const QModelIndex chosen = grid.currentIndex();
+    QCOMPARE(shownAt(grid, grid.visualRect(chosen).center()).index, chosen);
 }
 
 QTEST_MAIN(TestGrid)

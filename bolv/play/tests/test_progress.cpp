@@ -2,7 +2,7 @@
 // following the draws to play, and "Stampa" only once there is a plan, to the printer or a
 // text file.
 #include "archiviodiprova.h"
-#include "controllo.h"
+#include "controlli.h"
 
 #include "progress.h"
 
@@ -19,6 +19,7 @@
 #include <QSlider>
 #include <QTest>
 
+using prova::controllo;
 using namespace bolv;
 
 namespace {

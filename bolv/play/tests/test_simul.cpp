@@ -1,7 +1,7 @@
 // "Simulazione": the refused inputs, a run and its counters, the stop, and the longest delays
 // kept in "simul.dat" across openings, reset, damaged or unwritable.
 #include "archiviodiprova.h"
-#include "controllo.h"
+#include "controlli.h"
 
 #include "simul.h"
 
@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
+using prova::controllo;
 using namespace bolv;
 
 namespace {

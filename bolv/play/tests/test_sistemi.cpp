@@ -2,7 +2,7 @@
 // messages (a system too large among them), the stop of a long run, and the report on the
 // printer or in a text file that replaces the one chosen.
 #include "archiviodiprova.h"
-#include "controllo.h"
+#include "controlli.h"
 
 #include "sistemi.h"
 
@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
+using prova::controllo;
 using namespace bolv;
 
 namespace {

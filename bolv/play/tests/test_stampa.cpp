@@ -2,7 +2,7 @@
 // print of a marked slip (always on the printer), a missing printer, and "Salva" writing
 // slots 6 and 7 of "bolv.cfg" and nothing else.
 #include "archiviodiprova.h"
-#include "controllo.h"
+#include "controlli.h"
 
 #include "stampa.h"
 
@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 
+using prova::controllo;
 using namespace bolv;
 
 namespace {

@@ -2,7 +2,7 @@
 // 4000 with their dates only), the delays view, and a window that keeps showing the archive
 // it was opened on.
 #include "archiviodiprova.h"
-#include "controllo.h"
+#include "controlli.h"
 
 #include "superena.h"
 
@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 
+using prova::controllo;
 using namespace bolv;
 
 namespace {

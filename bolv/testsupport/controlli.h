@@ -1,14 +1,18 @@
-// What the tests of the analysis windows share: controls found by their names, the lines of
-// a list, and a window opened from a menu entry or toolbar key of a started program.
+// What the window tests share: a control found by its name (or the test ends), a click or a
+// choice on it, the lines of a list, and a window opened from an entry of a started program.
 #pragma once
 
 #include "archiviodiprova.h"
+#include "finestra.h"
 
 #include "windowregistry.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
+#include <QWidget>
 
 namespace prova {
 
@@ -16,6 +20,15 @@ template <class W> W* controllo(QWidget* f, const QString& nome) {
     auto* w = f->findChild<W*>(nome);
     if (!w) qFatal("no control %s", qPrintable(nome));
     return w;
+}
+
+inline void clic(QWidget* f, const QString& nome) {
+    controllo<QPushButton>(f, nome)->click();
+}
+
+// Clicks the option button base(i).
+inline void scegli(QWidget* f, const char* base, int i) {
+    controllo<QRadioButton>(f, bolv::nomecontrollo(QString::fromLatin1(base), i))->click();
 }
 
 inline QStringList listato(QWidget* f) {

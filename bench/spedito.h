@@ -1,0 +1,24 @@
+// The program state of the benchmarks: the shipped data files read and recomputed as at
+// start-up, over the whole archive.
+#pragma once
+
+#include "ambiterni.h"
+#include "elabora.h"
+#include "stato.h"
+
+#include <cstdlib>
+
+namespace banco {
+
+// With tabelle, the pair and triple tables are switched on and built too.
+inline void caricaspedito(bolv::Stato& s, bool tabelle) {
+    s.cartellaprogramma = BOLV_DATA_DIR;
+    s.reimpostaultima = true;
+    if (!bolv::elabora(s)) std::abort();
+    if (!tabelle) return;
+    s.ambiattivi = s.ternattivi = true;
+    bolv::calcolaambi(s);
+    bolv::calcolaterni(s);
+}
+
+} // namespace banco

@@ -1,0 +1,78 @@
+// The ranked groups as a forecast file, byte for byte.
+#include "pronosticiclassifica.h"
+
+#include "archivio.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace bolv;
+
+namespace {
+
+std::vector<uint8_t> record(const std::string& testo) {
+    std::vector<uint8_t> r(2 + testo.size(), 0);
+    r[0] = static_cast<uint8_t>(testo.size());
+    std::copy(testo.begin(), testo.end(), r.begin() + 2);
+    return r;
+}
+
+void accoda(std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+}
+
+// Records of two forecasts followed by 98 empty ones, for each of the three columns.
+std::vector<uint8_t> dueprevisioni(const std::string (&testi)[3][2]) {
+    std::vector<uint8_t> atteso;
+    for (const auto& colonna : testi) {
+        accoda(atteso, record(colonna[0]));
+        accoda(atteso, record(colonna[1]));
+        accoda(atteso, std::vector<uint8_t>(2 * 98, 0));
+    }
+    return atteso;
+}
+
+class Filepronostici : public ::testing::Test {
+  protected:
+    std::filesystem::path cartella =
+        std::filesystem::temp_directory_path() /
+        ("pronosticiclassifica_" +
+         std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         std::to_string(reinterpret_cast<uintptr_t>(this)));
+    void SetUp() override { std::filesystem::create_directories(cartella); }
+    void TearDown() override { std::filesystem::remove_all(cartella); }
+    std::string file() const { return (cartella / "pronostico.pro").string(); }
+};
+
+TEST_F(Filepronostici, NessunGruppoSeicentoZeri) {
+    ASSERT_TRUE(scrivisopra(file(), pronosticiclassifica({}, 2)));
+    EXPECT_EQ(*leggifile(file()), std::vector<uint8_t>(600, 0));
+}
+
+// A Bari row and an all-wheels row of a terno ranking; a row without a group adds nothing.
+TEST_F(Filepronostici, RigaDiBariERigaDiTutte) {
+    const std::vector<Riga> righe = {
+        {1, {5, 17, 33}, 4, true}, {11, {1, 2, 90}, 3, true}, {0, {}, INIZIOMINIMI, true}};
+    ASSERT_TRUE(scrivisopra(file(), pronosticiclassifica(righe, 3)));
+    const std::string testi[3][2] = {
+        {"Ba", "Ba.Ca.Fi.Ge.Mi.Na.Pa.Ro.To.Ve"}, {"05.17.33", "01.02.90"}, {"T", "T"}};
+    const std::vector<uint8_t> atteso = dueprevisioni(testi);
+    EXPECT_EQ(atteso.size(), 600u + 2 + 29 + 8 + 8 + 1 + 1);
+    EXPECT_EQ(*leggifile(file()), atteso);
+}
+
+// Written in place over a longer file: its bytes past the new end stay.
+TEST_F(Filepronostici, SopraUnFilePiuLungoNeRestaLaCoda) {
+    std::vector<uint8_t> vecchio(1000, 0xAB);
+    ASSERT_TRUE(scrivifilesicuro(file(), vecchio));
+    const std::vector<Riga> righe = {{6, {1, 2}, 9, true}, {6, {3, 4}, 8, true}};
+    ASSERT_TRUE(scrivisopra(file(), pronosticiclassifica(righe, 2)));
+    const std::string testi[3][2] = {{"Na", "Na"}, {"01.02", "03.04"}, {"A", "A"}};
+    std::vector<uint8_t> atteso = dueprevisioni(testi);
+    atteso.insert(atteso.end(), vecchio.begin() + static_cast<ptrdiff_t>(atteso.size()),
+                  vecchio.end());
+    EXPECT_EQ(*leggifile(file()), atteso);
+}
+
+} // namespace
