@@ -398,6 +398,16 @@ void massimi::griglia_MouseDown(int riga, int colonna, Qt::MouseButton pulsante)
     if (QMenu* menu = menuprincipale(QStringLiteral("menuric"))) platform::popup(menu);
 }
 
+Richiestaricerca massimi::richiestaricerca() const {
+    // Column 0 names the wheel by its first two letters, "Tu" for all of them.
+    const int r = griglia->row();
+    const QString codice = griglia->textMatrix(r, 0);
+    int ruota = 0;
+    for (int w = 1; w <= 11; ++w)
+        if (QString::fromStdString(s.nomiruote[w - 1]).left(2) == codice) ruota = w;
+    return {griglia->textMatrix(r, griglia->col()), ultima.sorte, ruotedi(ruota)};
+}
+
 void massimi::Check1_Click(int indice) {
     Command2->setEnabled(false);
     if (indice != 10) return;

@@ -10,6 +10,7 @@
 #include "classifica.h"
 #include "finestra.h"
 #include "lavorolungo.h"
+#include "ricerca.h"
 
 #include <memory>
 #include <optional>
@@ -34,6 +35,9 @@ class massimi : public Finestra {
 
     void totcombinazioni();
     void fatt_e_cicl();
+    // The combination of griglia's current cell on its row's wheel, for the sorte of the run
+    // that ranked it (the sorte box may have been changed since).
+    Richiestaricerca richiestaricerca() const;
 
   private:
     void costruisci();

@@ -1,18 +1,19 @@
-// "Ricerca Statistica" from a grid row: the popup over a formation, and what the
-// statistics-search window gets from the row clicked.
+// "Ricerca Statistica" from a grid row: the popup over a formation or a ranked group, and
+// what the statistics-search window gets from the row clicked.
 #include "archiviodiprova.h"
 #include "controlli.h"
 
+#include "massimi.h"
 #include "ricerca.h"
 #include "tabform.h"
 
-#include "ambiterni.h"
 #include "grid.h"
 #include "nomifinestre.h"
 #include "popupmenu.h"
 #include "ricercastatistica.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QRadioButton>
@@ -27,10 +28,8 @@ using prova::controllo;
 // The started program with the pair and triple tables built.
 struct Programma : prova::Avviato {
     Programma() {
-        Stato& s = bolv::programma();
-        s.ambiattivi = s.ternattivi = true;
-        calcolaambi(s);
-        calcolaterni(s);
+        voce("attivaa")->trigger();
+        voce("attivat")->trigger();
     }
     QWidget* apri(const char* voce, const char* nome) {
         this->voce(voce)->trigger();
@@ -80,6 +79,26 @@ void riempiricerca(Programma& p) {
 
 const QList<int> TUTTE{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
+// Chooses "Ricerca Statistica" over the cell and compares what the statistics-search window
+// got; the copy must be a search that "Elabora" accepts.
+void copiata(Programma& p, platform::Grid* g, int riga, int colonna, const QString& numeri,
+             int sorte, const QList<int>& ruote) {
+    platform::PopupSeam popup;
+    popup.queueChoice(QStringLiteral("ricstatmenu"));
+    premi(g, riga, colonna, Qt::LeftButton);
+    QCOMPARE(popup.menus(), QStringList{QStringLiteral("menuric")});
+    QWidget* r = platform::registry().existing(QString::fromLatin1(nomi::ricerca));
+    QCOMPARE(p.m().area()->currentSubWindow(),
+             platform::registry().subWindow(QString::fromLatin1(nomi::ricerca)));
+    QCOMPARE(controllo<QLineEdit>(r, QStringLiteral("Text1"))->text(), numeri);
+    QCOMPARE(sorteditta(r), sorte);
+    QCOMPARE(ruotespuntate(r), ruote);
+    std::array<bool, 10> spuntate{};
+    for (int i : ruote)
+        spuntate[i] = true;
+    QVERIFY(readinput(numeri.toStdString(), sorte + 1, spuntate));
+}
+
 } // namespace
 
 class TestRicercadariga : public prova::Provafinestre {
@@ -88,6 +107,8 @@ class TestRicercadariga : public prova::Provafinestre {
   private slots:
     void daformazione_data();
     void daformazione();
+    void daclassifica_data();
+    void daclassifica();
     void senzamenu_data();
     void senzamenu();
     void altrafinestraattiva();
@@ -120,7 +141,6 @@ void TestRicercadariga::daformazione() {
     QFETCH(QString, numeri);
     QFETCH(QList<int>, ruote);
     Programma p;
-    platform::PopupSeam popup;
     riempiricerca(p);
     QWidget* f = p.apri(qPrintable(voce), nomi::tabform);
     prova::scegli(f, "Option2", sorte);
@@ -133,21 +153,51 @@ void TestRicercadariga::daformazione() {
     if (numeri.isEmpty()) numeri = cella;
     QCOMPARE(cella, numeri);
 
-    popup.queueChoice(QStringLiteral("ricstatmenu"));
-    premi(g, riga, 0, Qt::LeftButton);
+    copiata(p, g, riga, 0, numeri, sorte, ruote);
+}
 
-    QCOMPARE(popup.menus(), QStringList{QStringLiteral("menuric")});
-    QWidget* r = platform::registry().existing(QString::fromLatin1(nomi::ricerca));
-    QCOMPARE(p.m().area()->currentSubWindow(),
-             platform::registry().subWindow(QString::fromLatin1(nomi::ricerca)));
-    QCOMPARE(controllo<QLineEdit>(r, QStringLiteral("Text1"))->text(), numeri);
-    QCOMPARE(sorteditta(r), sorte);
-    QCOMPARE(ruotespuntate(r), ruote);
-    // What was copied is a search "Elabora" accepts.
-    std::array<bool, 10> spuntate{};
+void TestRicercadariga::daclassifica_data() {
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("sorte");        // Combo2 of the ranking window: 0 "Ambo", 1 "Terno"
+    QTest::addColumn<QList<int>>("ruote"); // Check1 of the ranking window, 10 "Tutte"
+    QTest::addColumn<int>("riga");
+    QTest::addColumn<bool>("cambiasorte");   // the sorte box changed after the run
+    QTest::addColumn<QList<int>>("copiate"); // empty: the wheel of the row's code
+    QTest::newRow("ambo on Napoli: Napoli only")
+        << 2 << 0 << QList<int>{5} << 1 << false << QList<int>{5};
+    QTest::newRow("terno on Tutte: all ten wheels")
+        << 3 << 1 << QList<int>{10} << 2 << false << TUTTE;
+    QTest::newRow("ambo on Bari and Venezia: the row's wheel")
+        << 2 << 0 << QList<int>{0, 9} << 3 << false << QList<int>{};
+    QTest::newRow("terno on Roma, the box then on Ambo: the run's terno")
+        << 4 << 1 << QList<int>{7} << 1 << true << QList<int>{7};
+}
+
+void TestRicercadariga::daclassifica() {
+    QFETCH(int, k);
+    QFETCH(int, sorte);
+    QFETCH(QList<int>, ruote);
+    QFETCH(int, riga);
+    QFETCH(bool, cambiasorte);
+    QFETCH(QList<int>, copiate);
+    Programma p;
+    riempiricerca(p);
+    QWidget* f = p.apri("maxritmenu", nomi::massimi);
+    controllo<QComboBox>(f, QStringLiteral("Combo1"))->setCurrentIndex(k - 2);
+    controllo<QComboBox>(f, QStringLiteral("Combo2"))->setCurrentIndex(sorte);
+    controllo<QComboBox>(f, QStringLiteral("Combo3"))->setCurrentIndex(4); // five rows
+    prova::clic(f, QStringLiteral("Command7(1)"));
     for (int i : ruote)
-        spuntate[i] = true;
-    QVERIFY(readinput(numeri.toStdString(), sorte + 1, spuntate));
+        controllo<QCheckBox>(f, nomecontrollo(QStringLiteral("Check1"), i))->setChecked(true);
+    prova::clic(f, QStringLiteral("Command1"));
+    if (cambiasorte) controllo<QComboBox>(f, QStringLiteral("Combo2"))->setCurrentIndex(1 - sorte);
+    platform::Grid* g = griglia(f, "griglia");
+    const QString codice = g->textMatrix(riga, 0);
+    if (copiate.isEmpty())
+        for (int w : ruote)
+            if (QString::fromStdString(programma().nomiruote[w]).left(2) == codice) copiate << w;
+    QCOMPARE(copiate.size() == 10, codice == QStringLiteral("Tu"));
+    copiata(p, g, riga, 1, g->textMatrix(riga, 1), sorte + 1, copiate);
 }
 
 void TestRicercadariga::senzamenu_data() {

@@ -6,6 +6,7 @@
 #include "finestregioco.h"
 #include "finestrenucleo.h"
 #include "inserimento.h"
+#include "massimi.h"
 #include "nomifinestre.h"
 #include "ricerca.h"
 #include "servizi.h"
@@ -72,6 +73,9 @@ std::optional<Richiestaricerca> richiestadellafinestraattiva(const QMdiArea& are
     const QString formazioni = QString::fromLatin1(nomi::tabform);
     if (attiva && attiva == r.subWindow(formazioni))
         return r.window<tabform>(formazioni)->richiestaricerca();
+    const QString classifica = QString::fromLatin1(nomi::massimi);
+    if (attiva && attiva == r.subWindow(classifica))
+        return r.window<massimi>(classifica)->richiestaricerca();
     return std::nullopt;
 }
 
