@@ -3,7 +3,6 @@
 #include "calcolosincro.h"
 #include "nomifinestre.h"
 
-#include "filedialog.h"
 #include "grid.h"
 #include "messagebox.h"
 #include "printer.h"
@@ -120,13 +119,10 @@ void sincro::Command1_Click() {
         stampante->endDoc();
         return;
     }
-    platform::FileDialog& dialogo = platform::commonDialog();
-    dialogo.setTitle(QStringLiteral("Salva tabella su file di testo"));
-    dialogo.setFilter(QStringLiteral("File di testo (*.txt)|*.txt"));
-    dialogo.setDefaultExtension(QStringLiteral("*.txt"));
-    dialogo.setFileName(QStringLiteral("sincronismi.txt"));
-    if (!dialogo.showSave()) return;
-    const QString nome = dialogo.fileName();
+    const auto scelto = sceglifiletesto(QStringLiteral("Salva tabella su file di testo"),
+                                        QStringLiteral("sincronismi.txt"));
+    if (!scelto) return;
+    const QString& nome = *scelto;
     if (nome.isEmpty() || QFileInfo(nome).isDir()) {
         platform::message(QStringLiteral("Nome di file non valido."));
         return;

@@ -3,12 +3,10 @@
 #include "messager.h"
 #include "nomifinestre.h"
 
-#include "filedialog.h"
 #include "grid.h"
 #include "messagebox.h"
 #include "mousepointer.h"
 #include "popupmenu.h"
-#include "printer.h"
 #include "textformat.h"
 #include "windowregistry.h"
 
@@ -219,24 +217,14 @@ QStringList situ::report() const {
 }
 
 void situ::stampasitu() {
-    // A printer that cannot start has been reported by openPrinter.
-    auto stampante = platform::openPrinter();
-    if (!stampante) return;
-    const QStringList linee = report();
-    stampante->setFont(QStringLiteral("Courier"), s.dimensionecarattere);
-    stampante->shrinkToFit(linee);
-    stampante->printLines(linee);
-    stampante->endDoc();
+    stampalinee(report());
 }
 
 void situ::stampasitufile() {
-    platform::FileDialog& dialogo = platform::commonDialog();
-    dialogo.setTitle(QStringLiteral("Salva tabella su file di testo"));
-    dialogo.setFilter(QStringLiteral("File di testo (*.txt)|*.txt"));
-    dialogo.setDefaultExtension(QStringLiteral("*.txt"));
-    dialogo.setFileName(QStringLiteral("Situazione estrazionale") + QStringLiteral(".txt"));
-    if (!dialogo.showSave()) return; // cancelled: nothing is written
-    const QString nome = dialogo.fileName();
+    const auto scelto = sceglifiletesto(QStringLiteral("Salva tabella su file di testo"),
+                                        QStringLiteral("Situazione estrazionale.txt"));
+    if (!scelto) return; // cancelled: nothing is written
+    const QString& nome = *scelto;
     const QString nonvalido = QStringLiteral("Nome di file non valido.");
     if (nome.isEmpty() || QFileInfo(nome).isDir()) {
         platform::message(nonvalido);

@@ -7,7 +7,6 @@
 #include "ricercaestrazioni.h"
 #include "sodi.h"
 
-#include "filedialog.h"
 #include "grid.h"
 #include "messagebox.h"
 #include "printer.h"
@@ -489,13 +488,10 @@ void archivio2::Command1_Click() {
 }
 
 void archivio2::salvaestrazione(const QString& titolo) {
-    platform::FileDialog& dialogo = platform::commonDialog();
-    dialogo.setTitle(QStringLiteral("Salva estrazione su file di testo"));
-    dialogo.setFilter(QStringLiteral("File di testo (*.txt)|*.txt"));
-    dialogo.setDefaultExtension(QStringLiteral("*.txt"));
-    dialogo.setFileName(Label4->text() + QStringLiteral(".txt"));
-    if (!dialogo.showSave()) return;
-    const QString file = dialogo.fileName();
+    const auto scelto = sceglifiletesto(QStringLiteral("Salva estrazione su file di testo"),
+                                        Label4->text() + QStringLiteral(".txt"));
+    if (!scelto) return;
+    const QString& file = *scelto;
     if (QFileInfo::exists(file) &&
         !platform::ask(testo("Il file esiste già. Appendere l'estrazione al file ?")))
         return;

@@ -2,7 +2,6 @@
 
 #include "nomifinestre.h"
 
-#include "filedialog.h"
 #include "messagebox.h"
 #include "printer.h"
 #include "textformat.h"
@@ -186,13 +185,10 @@ void calcvinc::stampa(const std::vector<Rigarapporto>& righe) const {
 }
 
 void calcvinc::salva(const std::vector<Rigarapporto>& righe) const {
-    platform::FileDialog& d = platform::commonDialog();
-    d.setTitle(QStringLiteral("Salva su file di testo"));
-    d.setFilter(QStringLiteral("File di testo (*.txt)|*.txt"));
-    d.setDefaultExtension(QStringLiteral("*.txt"));
-    d.setFileName(QStringLiteral("vincite.txt"));
-    if (!d.showSave()) return;
-    const QString nome = d.fileName();
+    const auto scelto =
+        sceglifiletesto(QStringLiteral("Salva su file di testo"), QStringLiteral("vincite.txt"));
+    if (!scelto) return;
+    const QString& nome = *scelto;
     if (QFileInfo::exists(nome) &&
         !platform::ask(QStringLiteral("Il file esiste già. Appendere al file ?")))
         return;

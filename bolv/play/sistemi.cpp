@@ -5,7 +5,6 @@
 #include "lavorolungo.h"
 #include "nomifinestre.h"
 
-#include "filedialog.h"
 #include "messagebox.h"
 #include "mousepointer.h"
 #include "printer.h"
@@ -292,13 +291,10 @@ void sistemi::Command2_Click() {
 
 // The report replaces the file chosen, written whole beside it and then renamed.
 void sistemi::salvasufile(const QStringList& linee) {
-    platform::FileDialog& dialogo = platform::commonDialog();
-    dialogo.setTitle(QStringLiteral("Salva sistema su file di testo"));
-    dialogo.setFilter(QStringLiteral("File di testo (*.txt)|*.txt"));
-    dialogo.setDefaultExtension(QStringLiteral("*.txt"));
-    dialogo.setFileName(QStringLiteral("sistema.txt"));
-    if (!dialogo.showSave()) return;
-    const QString nome = dialogo.fileName();
+    const auto scelto = sceglifiletesto(QStringLiteral("Salva sistema su file di testo"),
+                                        QStringLiteral("sistema.txt"));
+    if (!scelto) return;
+    const QString& nome = *scelto;
     if (QFile::exists(nome) &&
         !platform::ask(QStringLiteral("Il file esiste già. Sovrascrivere il file ?")))
         return;

@@ -79,17 +79,19 @@ QString dataultimaestrazione(const Stato& s) {
     return platform::formatDate(s.dateestrazioni[n], QStringLiteral("dd.mm.yyyy"));
 }
 
-void stampagriglia(const platform::GridContent& griglia, const Righe& righe,
-                   const std::vector<int>& colonne) {
-    const Stato& s = programma();
+void stampalinee(const QStringList& linee) {
     auto stampante = platform::openPrinter();
     if (!stampante) return;
-    const QStringList linee = righereport(griglia, righe, colonne, dataultimaestrazione(s));
-    stampante->setFont(QStringLiteral("Courier"), s.dimensionecarattere);
+    stampante->setFont(QStringLiteral("Courier"), programma().dimensionecarattere);
     // A report wider than the paper is printed smaller rather than cut at the edge.
     stampante->shrinkToFit(linee);
     stampante->printLines(linee);
     stampante->endDoc();
+}
+
+void stampagriglia(const platform::GridContent& griglia, const Righe& righe,
+                   const std::vector<int>& colonne) {
+    stampalinee(righereport(griglia, righe, colonne, dataultimaestrazione(programma())));
 }
 
 QString messaggioscrittura(const QString& path) {
@@ -117,15 +119,22 @@ bool accodatesto(const QString& path, const QStringList& lines) {
     return file.commit();
 }
 
-void salvagriglia(const platform::GridContent& griglia, const Righe& righe,
-                  const std::vector<int>& colonne) {
+std::optional<QString> sceglifiletesto(const QString& titolo, const QString& proposto) {
     platform::FileDialog& dialogo = platform::commonDialog();
-    dialogo.setTitle(QStringLiteral("Salva tabella su file di testo"));
+    dialogo.setTitle(titolo);
     dialogo.setFilter(QStringLiteral("File di testo (*.txt)|*.txt"));
     dialogo.setDefaultExtension(QStringLiteral("*.txt"));
-    dialogo.setFileName(righe[1] + QStringLiteral(".txt"));
-    if (!dialogo.showSave()) return; // cancelled: nothing is written
-    const QString nome = dialogo.fileName();
+    dialogo.setFileName(proposto);
+    if (!dialogo.showSave()) return std::nullopt;
+    return dialogo.fileName();
+}
+
+void salvagriglia(const platform::GridContent& griglia, const Righe& righe,
+                  const std::vector<int>& colonne) {
+    const auto scelto =
+        sceglifiletesto(QStringLiteral("Salva tabella su file di testo"), righe[1] + ".txt");
+    if (!scelto) return; // cancelled: nothing is written
+    const QString& nome = *scelto;
     if (nome.isEmpty() || QFileInfo(nome).isDir()) {
         platform::message(QStringLiteral("Nome di file non valido."));
         return;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -27,8 +28,10 @@ QStringList righereport(const platform::GridContent& griglia, const Righe& righe
 // The date text of the last draw held in the archive ("dd.mm.yyyy").
 QString dataultimaestrazione(const Stato& s);
 
-// The report on the printer, in Courier at dimensionecarattere points (smaller when a line
-// would not fit the page's width).
+// Text lines on the printer, in Courier at dimensionecarattere points (smaller when a line
+// would not fit the page's width). A printer that cannot start has been told.
+void stampalinee(const QStringList& linee);
+// The report on the printer, as stampalinee prints it.
 void stampagriglia(const platform::GridContent& griglia, const Righe& righe,
                    const std::vector<int>& colonne);
 // The report appended to a text file the user chooses. A cancelled dialog,
@@ -36,6 +39,10 @@ void stampagriglia(const platform::GridContent& griglia, const Righe& righe,
 // cannot be written is reported in a message and left as it was.
 void salvagriglia(const platform::GridContent& griglia, const Righe& righe,
                   const std::vector<int>& colonne);
+
+// The save dialog for a text file, with its title and the name proposed: the name chosen,
+// or nothing when the dialog is cancelled.
+std::optional<QString> sceglifiletesto(const QString& titolo, const QString& proposto);
 
 // Appends lines (each ended by CR LF) to path through a temporary file, so a
 // failure never damages what the file held; false when it could not be written.
