@@ -16,15 +16,6 @@ namespace {
 
 using bolv::Impostazioni;
 
-bolv::Stato& stato() {
-    static bolv::Stato s = [] {
-        bolv::Stato nuovo;
-        banco::caricaspedito(nuovo, true);
-        return nuovo;
-    }();
-    return s;
-}
-
 const std::vector<int> DIECI = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
 using Corsa = bolv::Esitoclassifica (*)(const bolv::Tavole&, const Impostazioni&,
@@ -33,7 +24,7 @@ using Corsa = bolv::Esitoclassifica (*)(const bolv::Tavole&, const Impostazioni&
 // The run as the window makes it (classifica), or through the enumerators alone on one
 // thread (classificasequenziale), for comparison.
 void Classifica(benchmark::State& state, Corsa corsa, Impostazioni imp) {
-    const bolv::Stato& s = stato();
+    const bolv::Stato& s = banco::statoconstabelle();
     for (auto _ : state) {
         const bolv::Tavole t = bolv::tavoleclassifica(s, imp.sorte, imp.ritardi, imp.ruote);
         bolv::Avanzamento a;
@@ -44,7 +35,7 @@ void Classifica(benchmark::State& state, Corsa corsa, Impostazioni imp) {
 
 // From the stop request to the end of the run, in milliseconds.
 void Interrompi(benchmark::State& state, Impostazioni imp) {
-    const bolv::Stato& s = stato();
+    const bolv::Stato& s = banco::statoconstabelle();
     const bolv::Tavole t = bolv::tavoleclassifica(s, imp.sorte, imp.ritardi, imp.ruote);
     double peggiore = 0;
     for (auto _ : state) {

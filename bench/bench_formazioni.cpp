@@ -18,21 +18,12 @@
 
 namespace {
 
-bolv::Stato& stato() {
-    static bolv::Stato s = [] {
-        bolv::Stato nuovo;
-        banco::caricaspedito(nuovo, true);
-        return nuovo;
-    }();
-    return s;
-}
-
 void scegli(QWidget& f, const QString& nome) {
     if (auto* b = f.findChild<QAbstractButton*>(nome)) b->setChecked(true);
 }
 
 void Tabform(benchmark::State& state, int gruppo, int famiglia, bool terno) {
-    bolv::Stato& s = stato();
+    bolv::Stato& s = banco::statoconstabelle();
     for (auto _ : state) {
         bolv::tabform f(s);
         if (terno) scegli(f, QStringLiteral("Option2(2)"));
@@ -45,7 +36,7 @@ void Tabform(benchmark::State& state, int gruppo, int famiglia, bool terno) {
 }
 
 void Situ(benchmark::State& state) {
-    bolv::Stato& s = stato();
+    bolv::Stato& s = banco::statoconstabelle();
     for (auto _ : state) {
         bolv::situ f(s);
         f.show();
@@ -61,5 +52,5 @@ BENCHMARK(Situ)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    return banco::mainfinestre(argc, argv, [] { stato(); });
+    return banco::mainfinestre(argc, argv, [] { banco::statoconstabelle(); });
 }
