@@ -3,8 +3,8 @@
 // and controls every window has.
 //
 // A window derives from Finestra, passes its name (a constant of nomifinestre.h) and builds
-// its controls with the builders below, which name them as the window's specification
-// does: single controls by kind and number ("Command1", "Text4"), members of a control
+// its controls with the builders below, which name them as a form designer of the window
+// would: single controls by kind and number ("Command1", "Text4"), members of a control
 // array by their index in brackets ("Check1(3)", "Option1(0)").
 #pragma once
 
