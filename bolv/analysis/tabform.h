@@ -8,8 +8,8 @@
 // as soon as the choice is complete.
 #pragma once
 
+#include "calcoloformazioni.h"
 #include "finestra.h"
-#include "formazioni.h"
 #include "ricerca.h"
 
 #include <array>
