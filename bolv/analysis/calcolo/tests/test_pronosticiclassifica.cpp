@@ -2,10 +2,9 @@
 #include "pronosticiclassifica.h"
 
 #include "archivio.h"
+#include "supporto.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 using namespace bolv;
 
@@ -33,15 +32,10 @@ std::vector<uint8_t> dueprevisioni(const std::string (&testi)[3][2]) {
     return atteso;
 }
 
+// A folder of each test's own: ctest runs these tests side by side, a process each.
 class Filepronostici : public ::testing::Test {
   protected:
-    std::filesystem::path cartella =
-        std::filesystem::temp_directory_path() /
-        ("pronosticiclassifica_" +
-         std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         std::to_string(reinterpret_cast<uintptr_t>(this)));
-    void SetUp() override { std::filesystem::create_directories(cartella); }
-    void TearDown() override { std::filesystem::remove_all(cartella); }
+    prove::Cartella cartella;
     std::string file() const { return (cartella / "pronostico.pro").string(); }
 };
 
