@@ -38,8 +38,7 @@ QString cella(combinazioni::Tabella t, int n, int k, const Stato& s) {
     switch (t) {
     case combinazioni::Tabella::combinazioni: {
         const auto c = numcombinazioni(n, k);
-        return c <= 0 ? QStringLiteral("0")
-                      : platform::formatNumber(static_cast<double>(c), QStringLiteral("#,###"));
+        return c <= 0 ? QStringLiteral("0") : platform::formatInteger(c, QStringLiteral("#,###"));
     }
     case combinazioni::Tabella::probabilita: {
         const double p = probabilita(n, k);

@@ -19,8 +19,12 @@ double leadingValue(const QString& text); // "  12abc" -> 12, "abc" -> 0
 
 // Patterns: "0" and "#" digit places, "," digit grouping, "." decimal point:
 // "00", "#0", "#,###", "###,###,###", "#,##0", "##0.00", "#,##0.00", "##0.0".
-// Rounds half away from zero. "#..." patterns show 0 as an empty text.
+// "#..." patterns show 0 as an empty text. Rounds the value's shortest decimal text (the
+// digits that read back as the same double) half away from zero: 2.675 shows 2,68, and a
+// value with no more digits than the pattern shows keeps them all.
 QString formatNumber(double value, const QString& pattern, const QLocale& locale = QLocale());
+// The same patterns for a whole number, digit for digit (money, counts).
+QString formatInteger(qint64 value, const QString& pattern, const QLocale& locale = QLocale());
 // A text that is a number (blanks around it allowed) formatted by the pattern;
 // any other text unchanged.
 QString formatText(const QString& text, const QString& pattern, const QLocale& locale = QLocale());

@@ -77,8 +77,8 @@ QString messaggio(const Letturasistema& l) {
     case Erroresistema::troppogrande:
         return QStringLiteral("Il sistema integrale richiesto ha %1 bollette: troppe per "
                               "essere elencate. Il massimo è di %2 bollette.")
-            .arg(platform::formatNumber(double(l.dimensione), QStringLiteral("#,##0")),
-                 platform::formatNumber(double(MAXBOLLETTE), QStringLiteral("#,##0")));
+            .arg(platform::formatInteger(l.dimensione, QStringLiteral("#,##0")),
+                 platform::formatInteger(MAXBOLLETTE, QStringLiteral("#,##0")));
     }
     return {};
 }

@@ -73,6 +73,8 @@ void TestCombinazioni::celle_data() {
     QTest::newRow("p ambo on two") << p << pp << 2 << 2 << "0,0024968789";
     QTest::newRow("p all 90") << p << pp << 90 << 5 << "1,0000000000";
     QTest::newRow("p 20 numbers, ambata") << p << pp << 20 << 1 << "0,7246139799";
+    QTest::newRow("p 74 numbers, terno: no digit nudged") // 0,96242012494952...
+        << p << pp << 74 << 3 << "0,9624201249";
     QTest::newRow("c one number") << t << tt << 1 << 1 << "18,00";
     QTest::newRow("c ambo on two") << t << tt << 2 << 2 << "400,50";
     QTest::newRow("c terno on three, grouped") << t << tt << 3 << 3 << "11.748,00";

@@ -28,7 +28,7 @@ QString dimensionearchivio(const Stato& s) {
     std::error_code errore;
     const auto byte = std::filesystem::file_size(s.percorso("archivio.dat"), errore);
     if (errore) return {};
-    return platform::formatNumber(static_cast<double>(byte), QStringLiteral("###,###,###")) +
+    return platform::formatInteger(static_cast<qint64>(byte), QStringLiteral("###,###,###")) +
            QStringLiteral(" bytes");
 }
 

@@ -58,6 +58,65 @@ TEST(TextFormat, NumberPatternsInItalian) {
             << c.valore << " " << c.schema;
 }
 
+// Every digit of a large value, the ties of its decimal text, in both locales.
+TEST(TextFormat, NumberTextIsTheShortestDecimalTextRounded) {
+    const QLocale c = QLocale::c();
+    struct Caso {
+        double valore;
+        const char* schema;
+        const QLocale& locale;
+        const char* atteso;
+    } casi[] = {
+        {600000000000, "#,##0", italiano, "600.000.000.000"},
+        {582000000000, "#,###", italiano, "582.000.000.000"},
+        {2000000000000, "#,##0", italiano, "2.000.000.000.000"},
+        {5720645481903, "#,##0", italiano, "5.720.645.481.903"},
+        {600000000000, "#,##0", c, "600,000,000,000"},
+        {1e22, "#,##0", italiano, "10.000.000.000.000.000.000.000"},
+        {123456789012.345, "#,##0.00", italiano, "123.456.789.012,35"},
+        {123456789012.345, "#,##0.00", c, "123,456,789,012.35"},
+        {-600000000000.5, "#,##0", italiano, "-600.000.000.001"},
+        {0.96242012494952, "0.0000000000", italiano, "0,9624201249"},
+        {2.675, "##0.00", c, "2.68"},
+        {1389.25, "##0.0", italiano, "1389,3"},
+        {9.995, "#0.00", italiano, "10,00"},
+        {0.125, "0.00", italiano, "0,13"},
+        {-0.125, "0.00", italiano, "-0,13"},
+        {0.5, "#,###", italiano, "1"},
+        {0.4, "#,###", italiano, ""},
+        {1e-7, "0.0000000000", italiano, "0,0000001000"},
+        {5e-324, "0.00", italiano, "0,00"},
+    };
+    for (const Caso& k : casi)
+        EXPECT_EQ(formatNumber(k.valore, QString::fromUtf8(k.schema), k.locale),
+                  QString::fromUtf8(k.atteso))
+            << k.valore << " " << k.schema << " " << k.locale.name().toStdString();
+}
+
+TEST(TextFormat, IntegerPatternsDigitForDigit) {
+    struct Caso {
+        qint64 valore;
+        const char* schema;
+        const char* atteso;
+    } casi[] = {
+        {600000000000, "#,##0", "600.000.000.000"},
+        {600000000000000001, "#,##0", "600.000.000.000.000.001"}, // no double holds it
+        {INT64_MAX, "#,##0", "9.223.372.036.854.775.807"},
+        {INT64_MIN, "#,##0", "-9.223.372.036.854.775.808"},
+        {-242, "#,###", "-242"},
+        {0, "#,###", ""},
+        {0, "#,##0", "0"},
+        {5, "00", "05"},
+        {1234, "#,##0.00", "1.234,00"},
+        {528000, "###,###,###", "528.000"},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(formatInteger(c.valore, QString::fromUtf8(c.schema), italiano),
+                  QString::fromUtf8(c.atteso))
+            << c.valore << " " << c.schema;
+    EXPECT_EQ(formatInteger(1234567, QStringLiteral("#,###"), QLocale::c()), "1,234,567");
+}
+
 TEST(TextFormat, TextThatIsANumberIsFormattedOtherTextKept) {
     EXPECT_EQ(formatText(QStringLiteral(" 7"), QStringLiteral("00"), italiano), "07");
     EXPECT_EQ(formatText(QStringLiteral("Bari"), QStringLiteral("00"), italiano), "Bari");

@@ -178,6 +178,11 @@ void TestSistemi::rifiutati_data() {
         << "Il sistema integrale richiesto ha 7.471.375.560 bollette: troppe per essere "
            "elencate. Il massimo è di 1.000.000 bollette."
         << " 7471375560";
+    QTest::newRow("tens of 90: every digit")
+        << novanta << 10 << 0
+        << "Il sistema integrale richiesto ha 5.720.645.481.903 bollette: troppe per essere "
+           "elencate. Il massimo è di 1.000.000 bollette."
+        << " 5720645481903";
 }
 
 // A refusal says why, lists nothing and leaves the count of lines empty.
