@@ -19,8 +19,8 @@ namespace bolv {
 
 namespace {
 
-QString lire(double valore, const char* schema) {
-    return platform::formatNumber(valore, QString::fromLatin1(schema));
+QString lire(int64_t valore, const char* schema) {
+    return platform::formatInteger(valore, QString::fromLatin1(schema));
 }
 
 std::string testo(const QString& t) {
@@ -127,7 +127,7 @@ Puntate calcvinc::puntate() const {
 void calcvinc::Text1_Change() {
     const auto totale = totalepuntate(puntate(), Combo1->currentText().toInt());
     // A stake beyond any sum leaves no total to show; "Calcola" says why.
-    Totale->setText(totale ? lire(static_cast<double>(*totale), "#,##0") : QString());
+    Totale->setText(totale ? lire(*totale, "#,##0") : QString());
 }
 
 void calcvinc::Command1_Click() {
@@ -143,7 +143,7 @@ void calcvinc::Command1_Click() {
         Label2[i]->setText(QString::fromStdString(c.combinazioni[i]));
         Label3[i]->setText(giocabile ? lire(c.vincite[i], "#,##0") : QString());
     }
-    Label3[5]->setText(lire(static_cast<double>(c.lorda), "#,##0"));
+    Label3[5]->setText(lire(c.lorda, "#,##0"));
     Label3[6]->setText(lire(c.netta, "#,###"));
     Label3[7]->setText(lire(c.risultato, "#,###"));
 }

@@ -4,8 +4,9 @@
 #include "testo.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 
 namespace bolv {
 
@@ -36,19 +37,80 @@ size_t caratteri(const std::string& t) {
         std::count_if(t.begin(), t.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-std::optional<int64_t> importo(const std::string& testo) {
-    const double v = std::nearbyint(Val(testo)); // a half goes to the even neighbour
-    if (!(std::fabs(v) <= static_cast<double>(MASSIMOIMPORTO))) return std::nullopt;
+// v when it fits in 64 bits.
+std::optional<int64_t> in64bit(__int128 v) {
+    if (v > INT64_MAX || v < INT64_MIN) return std::nullopt;
     return static_cast<int64_t>(v);
+}
+
+// n / d (d > 0) rounded to the nearest whole number, a half going to the even neighbour.
+__int128 arrotondata(__int128 n, __int128 d) {
+    const __int128 m = n < 0 ? -n : n;
+    __int128 q = m / d;
+    const __int128 r = m % d;
+    if (2 * r > d || (2 * r == d && q % 2 != 0)) ++q;
+    return n < 0 ? -q : q;
+}
+
+bool cifra(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The number a stake's text begins with (leading blanks skipped, "." the decimal
+// point, 0 when none) in whole lire, a half going to the even neighbour, taken
+// from the digits themselves so that no digit of a long stake is lost.
+std::optional<int64_t> importo(const std::string& testo) {
+    size_t i = 0;
+    while (i < testo.size() && (testo[i] == ' ' || testo[i] == '\t'))
+        ++i;
+    const bool negativo = i < testo.size() && testo[i] == '-';
+    if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) ++i;
+    __int128 lire = 0;
+    for (; i < testo.size() && cifra(testo[i]); ++i) {
+        lire = lire * 10 + (testo[i] - '0');
+        if (lire > INT64_MAX) return std::nullopt;
+    }
+    if (i + 1 < testo.size() && testo[i] == '.' && cifra(testo[i + 1])) {
+        const char prima = testo[i + 1];
+        size_t j = i + 2;
+        while (j < testo.size() && testo[j] == '0')
+            ++j;
+        const bool oltremeta = j < testo.size() && cifra(testo[j]);
+        if (prima > '5' || (prima == '5' && (oltremeta || lire % 2 != 0))) ++lire;
+    }
+    return in64bit(negativo ? -lire : lire);
+}
+
+// payout x stake x combinations on the payout's exact binary value, to the
+// nearest lira; nullopt beyond 64 bits or for a payout that is no number.
+std::optional<int64_t> vincita(float pagamento, int64_t posta, int64_t conta) {
+    if (!std::isfinite(pagamento)) return std::nullopt;
+    int esponente = 0;
+    const float frazione = std::frexp(pagamento, &esponente);
+    // pagamento = mantissa x 2^scala, the mantissa a whole number of 24 bits.
+    const auto mantissa = static_cast<int32_t>(std::ldexp(frazione, 24));
+    const int scala = esponente - 24;
+    const __int128 prodotto = __int128{mantissa} * posta * conta; // below 2^95
+    if (scala < 0)
+        // Scaled down by more than 2^100, the product is less than half a lira.
+        return -scala > 100 ? 0 : in64bit(arrotondata(prodotto, __int128{1} << -scala));
+    if (prodotto == 0) return 0;
+    if (scala > 62 || (prodotto < 0 ? -prodotto : prodotto) > (INT64_MAX >> scala))
+        return std::nullopt;
+    return static_cast<int64_t>(prodotto << scala);
 }
 
 } // namespace
 
 std::string Strsingolo(float valore) {
     char t[32];
-    std::snprintf(t, sizeof t, "%.7G", static_cast<double>(valore));
-    std::string s = t;
+    // to_chars writes "." whatever the C locale, which the Qt program sets from the user's.
+    char* fine =
+        std::to_chars(t, t + sizeof t, static_cast<double>(valore), std::chars_format::general, 7)
+            .ptr;
+    std::string s(t, fine);
     // Beyond 7 digits the exponent form ("1.5E+07"); the zero before the point is dropped.
+    std::replace(s.begin(), s.end(), 'e', 'E');
     if (s.rfind("0.", 0) == 0)
         s.erase(0, 1);
     else if (s.rfind("-0.", 0) == 0)
@@ -66,13 +128,13 @@ std::vector<Rigavincite> righevincite(const std::array<float, 50>& tabella) {
 }
 
 std::optional<int64_t> totalepuntate(const Puntate& puntate, int giocati) {
-    int64_t totale = 0;
+    __int128 totale = 0;
     for (int i = 0; i < giocabili(giocati); ++i) {
         const auto v = importo(puntate[i]);
         if (!v) return std::nullopt;
         totale += *v;
     }
-    return totale;
+    return in64bit(totale);
 }
 
 Calcolovincite calcolavincite(const std::array<float, 50>& tabella, int giocati, int sortiti,
@@ -85,24 +147,30 @@ Calcolovincite calcolavincite(const std::array<float, 50>& tabella, int giocati,
         if (*v < 0) return rifiuto(NEGATIVI);
         poste[i] = *v;
     }
-    const int64_t totale = *totalepuntate(puntate, giocati);
-    if (totale == 0) return rifiuto(SENZAPUNTATE);
-    if (totale % 1000 != 0) return rifiuto(NONMILLE);
+    const auto totale = totalepuntate(puntate, giocati);
+    if (!totale) return rifiuto(TROPPOGRANDI);
+    if (*totale == 0) return rifiuto(SENZAPUNTATE);
+    if (*totale % 1000 != 0) return rifiuto(NONMILLE);
     for (int64_t posta : poste)
         if (posta % 10 != 0) return rifiuto(NONDIECI);
+    __int128 lorda = 0;
     for (int i = 0; i < 5; ++i) {
         const int k = i + 1;
         const int64_t conta = k > giocati ? 0 : k > sortiti ? 0 : numcombinazioni(sortiti, k);
         c.combinazioni[i] = k > giocati ? "---" : Str(static_cast<long>(conta));
-        if (k <= giocati)
-            c.vincite[i] = static_cast<double>(vincitaunitaria(tabella, k, giocati)) *
-                           static_cast<double>(poste[i]) * static_cast<double>(conta);
-        if (!(c.vincite[i] <= static_cast<double>(MASSIMOIMPORTO))) return rifiuto(TROPPOGRANDI);
-        c.lorda += static_cast<int64_t>(std::nearbyint(c.vincite[i]));
+        if (k > giocati) continue;
+        const auto v = vincita(vincitaunitaria(tabella, k, giocati), poste[i], conta);
+        if (!v) return rifiuto(TROPPOGRANDI);
+        c.vincite[i] = *v;
+        lorda += *v;
     }
-    if (c.lorda > MASSIMOIMPORTO) return rifiuto(TROPPOGRANDI);
-    c.netta = static_cast<double>(c.lorda) * 0.97;
-    c.risultato = c.netta - static_cast<double>(totale);
+    const __int128 netta = arrotondata(lorda * 97, 100); // the factor 0.97, exactly
+    const auto l = in64bit(lorda);
+    const auto r = in64bit(netta - *totale);
+    if (!l || !r) return rifiuto(TROPPOGRANDI);
+    c.lorda = *l;
+    c.netta = static_cast<int64_t>(netta); // no larger than lorda
+    c.risultato = *r;
     return c;
 }
 

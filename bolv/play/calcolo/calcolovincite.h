@@ -2,9 +2,11 @@
 // its report. Plain C++, no Qt: texts that follow the locale (digit grouping)
 // are the window's; the report takes them as the window shows them.
 //
-// Money is whole lire in 64 bits. A stake is refused before any sum when it is
-// negative or beyond 2^53 lire, so every total and every win, computed in
-// double precision as the payout rules say, is exact and fits.
+// Money is whole lire in 64 bits, computed exactly: a stake is read from the
+// digits typed, a win from the exact binary value of its single-precision
+// payout, and each is rounded to the nearest lira, a half going to the even
+// neighbour, as is the gross win less 3%. A calculation is refused only when a
+// stake, a win or a sum does not fit in 64 bits.
 #pragma once
 
 #include <array>
@@ -26,7 +28,7 @@ inline float vincitaunitaria(const std::array<float, 50>& tabella, int k, int n)
 
 // A single-precision value as the general conversion writes it: at most 7
 // significant digits, a blank in front when not negative, no leading zero
-// before the point (" 3", " .5", " 83.33334").
+// before the point, "." whatever the locale (" 3", " .5", " 83.33334", " 1.5E+07").
 std::string Strsingolo(float valore);
 
 // One row of the payout window: n numbers played make combinazioni
@@ -40,14 +42,13 @@ struct Rigavincite {
 // The 40 rows, n = 1..10 and within it k = 1..n (at most 5).
 std::vector<Rigavincite> righevincite(const std::array<float, 50>& tabella);
 
-constexpr int64_t MASSIMOIMPORTO = int64_t{1} << 53;
-
 // The stakes of the calculator as typed, ambata first.
 using Puntate = std::array<std::string, 5>;
 
 // The sum of the stakes the numbers played allow, each read as the number its
-// text begins with, rounded half to even; nullopt when a stake is beyond
-// MASSIMOIMPORTO either way.
+// text begins with (leading blanks skipped, "." the decimal point, 0 when none),
+// rounded to whole lire half to even from its digits; nullopt when a stake or
+// the sum does not fit in 64 bits.
 std::optional<int64_t> totalepuntate(const Puntate& puntate, int giocati);
 
 // "Calcola": refused (messaggio not empty) or the counts and wins per sorte,
@@ -55,10 +56,10 @@ std::optional<int64_t> totalepuntate(const Puntate& puntate, int giocati);
 struct Calcolovincite {
     std::string messaggio;
     std::array<std::string, 5> combinazioni; // "---" not playable, " 0", " 10"
-    std::array<double, 5> vincite{};         // per sorte (shown where playable)
-    int64_t lorda = 0;
-    double netta = 0;     // lorda x 0.97
-    double risultato = 0; // netta less the stakes
+    std::array<int64_t, 5> vincite{};        // per sorte (shown where playable)
+    int64_t lorda = 0;                       // the sum of the wins
+    int64_t netta = 0;                       // lorda x 0.97
+    int64_t risultato = 0;                   // netta less the stakes
 };
 Calcolovincite calcolavincite(const std::array<float, 50>& tabella, int giocati, int sortiti,
                               const Puntate& puntate);

@@ -170,6 +170,27 @@ void TestVincite::calcolo_data() {
         << 10 << 5 << QStringList{"", "", "", "", "1000"} << QString()
         << QStringList{" 5|0",          " 10|0",      " 10|0",      " 5|0",
                        " 1|23.809.523", "23.809.523", "23.095.237", "23.094.237"};
+    // Every digit of a large win, through the 3% deduction.
+    QTest::newRow("cinquina, 100.000")
+        << 5 << 5 << QStringList{"", "", "", "", "100000"} << QString()
+        << QStringList{" 5|0",
+                       " 10|0",
+                       " 10|0",
+                       " 5|0",
+                       " 1|600.000.000.000",
+                       "600.000.000.000",
+                       "582.000.000.000",
+                       "581.999.900.000"};
+    QTest::newRow("cinquina, 100 miliardi")
+        << 5 << 5 << QStringList{"", "", "", "", "100000000000"} << QString()
+        << QStringList{" 5|0",
+                       " 10|0",
+                       " 10|0",
+                       " 5|0",
+                       " 1|600.000.000.000.000.000",
+                       "600.000.000.000.000.000",
+                       "582.000.000.000.000.000",
+                       "581.999.900.000.000.000"};
     QTest::newRow("senza puntate") << 1 << 1 << QStringList{} << "Indicare le puntate." << nulla;
     QTest::newRow("totale 1.500") << 2 << 1 << QStringList{"1005", "495"}
                                   << "Il totale deve essere un multiplo di 1.000." << nulla;
@@ -179,7 +200,7 @@ void TestVincite::calcolo_data() {
     QTest::newRow("posta negativa") << 2 << 1 << QStringList{"-1000", "2000"}
                                     << "Gli importi non possono essere negativi." << nulla;
     QTest::newRow("vincita oltre ogni calcolo")
-        << 1 << 1 << QStringList{"9007199254740000"}
+        << 1 << 1 << QStringList{"1000000000000000000"}
         << "Gli importi sono troppo grandi per il calcolo." << nulla;
 }
 
