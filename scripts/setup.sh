@@ -9,21 +9,25 @@ kind="${1:-plain}"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libqt6svg6 libgtest-dev libgmock-dev
           libbenchmark-dev clang-format qt6-translations-l10n fonts-liberation2
-          dpkg-dev file desktop-file-utils appstream)
+          dpkg-dev file desktop-file-utils appstream locales)
 case "$kind" in
     plain) ;;
     sanitizers) packages+=(clang libclang-rt-dev) ;;
     *) echo "usage: scripts/setup.sh [sanitizers]" >&2; exit 2 ;;
 esac
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+# The Italian locale, under which test.sh runs the window tests a second time.
+if ! locale -a 2>/dev/null | grep -qix 'it_IT\.utf-\?8'; then
+    $sudo localedef -i it_IT -f UTF-8 it_IT.UTF-8
 fi
 
 if [ "$kind" = sanitizers ]; then
