@@ -88,8 +88,8 @@ TEST(TextFormat, NumberTextIsTheShortestDecimalTextRounded) {
         {5e-324, "0.00", italiano, "0,00"},
     };
     for (const Caso& k : casi)
-        EXPECT_EQ(formatNumber(k.valore, QString::fromUtf8(k.schema), k.locale),
-                  QString::fromUtf8(k.atteso))
+        EXPECT_EQ(formatNumber(k.valore, QString::fromUtf8(k.schema), k.locale).toStdString(),
+                  k.atteso)
             << k.valore << " " << k.schema << " " << k.locale.name().toStdString();
 }
 
@@ -111,8 +111,8 @@ TEST(TextFormat, IntegerPatternsDigitForDigit) {
         {528000, "###,###,###", "528.000"},
     };
     for (const Caso& c : casi)
-        EXPECT_EQ(formatInteger(c.valore, QString::fromUtf8(c.schema), italiano),
-                  QString::fromUtf8(c.atteso))
+        EXPECT_EQ(formatInteger(c.valore, QString::fromUtf8(c.schema), italiano).toStdString(),
+                  c.atteso)
             << c.valore << " " << c.schema;
     EXPECT_EQ(formatInteger(1234567, QStringLiteral("#,###"), QLocale::c()), "1,234,567");
 }
