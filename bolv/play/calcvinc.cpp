@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace bolv {
 
 namespace {
@@ -98,7 +100,9 @@ QWidget* calcvinc::costruiscipuntate() {
     p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     p.setColor(QPalette::WindowText, QColor(0xC0, 0x40, 0x00));
     Label3[7]->setPalette(p);
-    g->setColumnMinimumWidth(3, 120);
+    // The win column holds the widest sum of lire there is.
+    const QString massima = lire(std::numeric_limits<int64_t>::min(), "#,##0");
+    g->setColumnMinimumWidth(3, Frame1->fontMetrics().horizontalAdvance(massima));
     return Frame1;
 }
 
