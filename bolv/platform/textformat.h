@@ -1,7 +1,7 @@
 // Numbers and dates as the windows write them.
 // plainText / leadingValue are the locale-free conversions of bolv/base/testo.h
 // (the leading blank of a non-negative number; a text's leading number).
-// formatNumber / formatDate follow format patterns in the given locale: digit
+// formatNumber / formatInteger / formatDate follow format patterns in the given locale: digit
 // grouping, decimal separator and weekday names are the locale's.
 #pragma once
 

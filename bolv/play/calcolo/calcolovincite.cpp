@@ -109,8 +109,10 @@ std::string Strsingolo(float valore) {
         std::to_chars(t, t + sizeof t, static_cast<double>(valore), std::chars_format::general, 7)
             .ptr;
     std::string s(t, fine);
-    // Beyond 7 digits the exponent form ("1.5E+07"); the zero before the point is dropped.
-    std::replace(s.begin(), s.end(), 'e', 'E');
+    // Capitals as the "%G" conversion writes them: "1.5E+07" beyond 7 digits, "INF". The zero
+    // before the point is dropped.
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
     if (s.rfind("0.", 0) == 0)
         s.erase(0, 1);
     else if (s.rfind("-0.", 0) == 0)

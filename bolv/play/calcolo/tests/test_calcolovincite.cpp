@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 
 namespace bolv {
 namespace {
@@ -47,6 +48,7 @@ TEST(CalcoloVincite, SinglePrecisionText) {
         {6000000, " 6000000"},
         {6000000.0f / 252, " 23809.52"},
         {1.5e7f, " 1.5E+07"},
+        {std::numeric_limits<float>::infinity(), " INF"},
     };
     for (const char* locale : {"C", "it_IT.UTF-8"}) {
         const Localec l(locale);
