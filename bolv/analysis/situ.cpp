@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace bolv {
 
@@ -111,7 +112,8 @@ void situ::Form_Load() {
 void situ::Option1_Click(int Index) {
     MSFlexGrid1->setFontBold(Index == 1);
     MSFlexGrid1->setFontSize(Index == 1 ? 8 : 6);
-    larghezzacella = Index == 1 ? 300 : 230;
+    // The layout's widths were made for a narrower face than the desktop's.
+    larghezzacella = std::max(Index == 1 ? 300 : 230, MSFlexGrid1->twipsFor(QStringLiteral("88")));
     compilasitu();
 }
 
@@ -159,7 +161,7 @@ void situ::scrivigriglia() {
     g.setColWidth(0, larghezzacella + 160);
     for (int c = 1; c < NUM; ++c)
         g.setColWidth(c, c % 6 == 0 ? 8 : larghezzacella);
-    g.setColWidth(NUM, 500);
+    g.setColWidth(NUM, std::max(500, g.twipsFor(g.textMatrix(0, NUM))));
     for (int c = 1; c <= NUM; ++c)
         g.setColAlignment(c, Qt::AlignHCenter | Qt::AlignTop);
     for (int r = 1; r < g.rows(); ++r)

@@ -10,12 +10,10 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
 #include <algorithm>
 
 namespace bolv {
@@ -59,12 +57,7 @@ QSize archesteso::sizeHint() const {
 // A width in twips that holds campione in the grid's font, and never less than twips: the
 // layout's widths were made for a narrower face than the desktop's.
 int archesteso::larghezza(int twips, const QString& campione) const {
-    // The cell's text margins on both sides and its grid line.
-    const int margine =
-        2 * (esteso->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, esteso) + 1) + 2;
-    const int pixel = esteso->fontMetrics().horizontalAdvance(campione) + margine;
-    return std::max(twips, (pixel * platform::twipsPerInch + esteso->logicalDpiX() - 1) /
-                               esteso->logicalDpiX());
+    return std::max(twips, esteso->twipsFor(campione));
 }
 
 void archesteso::costruisci() {
@@ -78,7 +71,6 @@ void archesteso::costruisci() {
     esteso->setFontSize(7);
     esteso->setMergeMode(platform::MergeMode::RestrictRows);
     const int numero = larghezza(LARGHEZZANUMERO, QStringLiteral("88"));
-    esteso->horizontalHeader()->setMinimumSectionSize(esteso->twipsToPixels(numero));
     esteso->setColWidth(0, larghezza(LARGHEZZADATA, QStringLiteral("00.00.0000")));
     for (int c = 1; c <= 50; ++c)
         esteso->setColWidth(c, numero);

@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 namespace platform {
@@ -242,16 +243,26 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
-    for (QTableView*& view : fixed_)
-        view = newFixedView();
+    const char* const names[FixedParts] = {"fixedRows", "fixedCols", "fixedCorner"};
+    for (int i = 0; i < FixedParts; ++i)
+        fixed_[i] = newFixedView(QString::fromLatin1(names[i]));
+    // Qt keeps a column at least at its header's minimum section size, by
+    // default the widest glyph of that header's font; each view has headers
+    // of its own, and they need not share a font. With no minimum, every view
+    // shows the widths and heights as set, with the same edges.
+    for (QTableView* view : views()) {
+        view->horizontalHeader()->setMinimumSectionSize(0);
+        view->verticalHeader()->setMinimumSectionSize(0);
+    }
     follow(horizontalScrollBar(), fixed_[FixedRowsPart]->horizontalScrollBar());
     follow(verticalScrollBar(), fixed_[FixedColsPart]->verticalScrollBar());
     connect(model_, &GridModel::layoutSettingsChanged, this, &Grid::applyLayout);
     applyLayout();
 }
 
-QTableView* Grid::newFixedView() {
+QTableView* Grid::newFixedView(const QString& name) {
     auto* view = new FixedView(this);
+    view->setObjectName(name);
     view->setModel(model_);
     view->setSelectionModel(selectionModel());
     view->horizontalHeader()->hide();
@@ -492,6 +503,13 @@ void Grid::setFontSize(double points) {
 
 int Grid::twipsToPixels(int twips) const {
     return twips * logicalDpiX() / twipsPerInch;
+}
+
+int Grid::twipsFor(const QString& text) const {
+    // The cell's text margins on both sides, its grid line and a pixel to spare.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int pixels = fontMetrics().horizontalAdvance(text) + margins + 2;
+    return (pixels * twipsPerInch + logicalDpiX() - 1) / logicalDpiX();
 }
 
 void Grid::applyLayout() {

@@ -5,7 +5,9 @@
 //
 // The fixed rows and columns stay in view while the rest scrolls: views of
 // their own over the same model and selection sit on the grid's viewport,
-// and the mouse on them reaches the grid as on the cells they show.
+// and the mouse on them reaches the grid as on the cells they show. They are
+// named "fixedRows", "fixedCols" and "fixedCorner", and lay out the same
+// column edges and row heights as the grid.
 //
 // Filling tens of thousands of cells one by one must not emit a signal per
 // cell: hold a Grid::Batch while filling and the view is told once at its end,
@@ -151,6 +153,8 @@ class Grid : public QTableView {
 
     // Twips to pixels of this screen.
     int twipsToPixels(int twips) const;
+    // The width in twips of a column that shows text whole in the grid's font.
+    int twipsFor(const QString& text) const;
 
     // Scrolls a data cell clear of the fixed rows and columns over it.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -171,7 +175,7 @@ class Grid : public QTableView {
     // the grid), the fixed columns (scrolling up and down) and their corner.
     enum FixedPart { FixedRowsPart, FixedColsPart, CornerPart, FixedParts };
 
-    QTableView* newFixedView();
+    QTableView* newFixedView(const QString& name);
     int fixedHeight() const;
     int fixedWidth() const;
     void placeFixedViews();

@@ -141,7 +141,7 @@ void superena::Command4_Click() {
     for (QPushButton* b : Command3)
         b->setVisible(false);
     Label1->setText(QStringLiteral("Ritardi e frequenze dei 90 numeri"));
-    nuovagriglia(92, 25, 2, 300, 500);
+    nuovagriglia(92, 25, 2, std::max(300, msf->twipsFor(QStringLiteral("90"))), 500);
     msf->setMergeMode(platform::MergeMode::RestrictRows);
     msf->setMergeRow(0, true);
     for (int gruppo = 0; gruppo < 8; ++gruppo) {

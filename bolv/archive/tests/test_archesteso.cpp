@@ -1,6 +1,7 @@
 // The year view on the first 60 draws of the test archive (53 Saturdays of 1938, then 7 of
 // 1939): the spans it shows and steps through, the heading, the bands and the highlights.
 #include "archiviodiprova.h"
+#include "intestazioni.h"
 
 #include "archesteso.h"
 #include "testo.h"
@@ -10,7 +11,9 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace bolv;
@@ -50,6 +53,7 @@ class TestArchesteso : public prova::Provafinestre {
     void anni_data();
     void anni();
     void griglia();
+    void intestazioni();
     void evidenziato_data();
     void evidenziato();
     void archiviovuoto();
@@ -148,6 +152,28 @@ void TestArchesteso::griglia() {
              QStringLiteral("Indietro di un anno"));
     QCOMPARE(controllo<QPushButton>(&f, "Command2")->toolTip(),
              QStringLiteral("Avanti di un anno"));
+}
+
+// Each wheel's name stands over its own five columns, in the program's main window at the
+// opening size and maximised, scrolled to either end.
+void TestArchesteso::intestazioni() {
+    prova::Avviato a;
+    a.voce("archesteso")->trigger();
+    QWidget* f = platform::registry().existing(QString::fromLatin1(nomi::archesteso));
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    platform::Grid* g = ::griglia(f);
+    QCOMPARE(g->textMatrix(0, 50), QStringLiteral("Venezia"));
+    auto* cornice = qobject_cast<QMdiSubWindow*>(f->parentWidget());
+    QVERIFY(cornice);
+    for (bool massima : {false, true}) {
+        if (massima) cornice->showMaximized();
+        QCoreApplication::processEvents();
+        for (QScrollBar* barra = g->horizontalScrollBar(); int x : {0, barra->maximum()}) {
+            barra->setValue(x);
+            const QStringList fuoriposto = prova::intestazionifuoriposto(*g);
+            QVERIFY2(fuoriposto.isEmpty(), qPrintable(fuoriposto.join(u'\n')));
+        }
+    }
 }
 
 void TestArchesteso::evidenziato_data() {

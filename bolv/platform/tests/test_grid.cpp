@@ -1,6 +1,7 @@
 // The grid widget: its model, batch filling, filling whole rows, current cell
 // and selection, widths in twips, merged headings and sorting through the widget.
 #include "grid.h"
+#include "intestazioni.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
@@ -23,6 +24,8 @@ class TestGrid : public QObject {
     void currentCellAndSelectionCorners();
     void widthsAreTwips();
     void mergedHeadingsBecomeSpans();
+    void headingsStandOverTheirColumns_data();
+    void headingsStandOverTheirColumns();
     void sortThroughTheWidget();
     void cellPressReportsRowColumnAndButton();
     void fixedCellsStayInView_data();
@@ -206,6 +209,47 @@ void TestGrid::mergedHeadingsBecomeSpans() {
     QCOMPARE(grid.columnSpan(0, 3), 1);
     grid.setMergeMode(MergeMode::Never);
     QCOMPARE(grid.columnSpan(0, 1), 1);
+}
+
+void TestGrid::headingsStandOverTheirColumns_data() {
+    QTest::addColumn<int>("twips"); // every column but the first
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("narrower than the widest glyph") << 150 << 6.0 << false;
+    QTest::newRow("narrower than the widest glyph, bold") << 250 << 8.0 << true;
+    QTest::newRow("wide, in a large face") << 900 << 12.0 << false;
+}
+
+// Two headings merged over five columns each, the widths set before a new face: every view
+// shows the widths as set, so each heading spans exactly its own columns.
+void TestGrid::headingsStandOverTheirColumns() {
+    QFETCH(int, twips);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    Grid grid;
+    grid.setCols(11);
+    grid.setRows(4);
+    grid.setMergeMode(MergeMode::RestrictRows);
+    grid.setColWidth(0, 600);
+    for (int c = 1; c < grid.cols(); ++c) {
+        grid.setColWidth(c, twips);
+        grid.setTextMatrix(0, c, c <= 5 ? "Bari" : "Roma");
+        for (int r = 1; r < grid.rows(); ++r)
+            grid.setTextMatrix(r, c, QString::number(r * c));
+    }
+    grid.setMergeRow(0, true);
+    grid.setFontSize(points);
+    grid.setFontBold(bold);
+    grid.resize(800, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    for (int r : {0, 1})
+        for (int c = 0; c < grid.cols(); ++c)
+            if (r > 0 || c == 0)
+                QCOMPARE(prova::cellamostrata(grid, r, c).width() + 1,
+                         grid.twipsToPixels(grid.colWidth(c)));
+    const QStringList fuoriposto = prova::intestazionifuoriposto(grid);
+    QVERIFY2(fuoriposto.isEmpty(), qPrintable(fuoriposto.join(u'\n')));
 }
 
 void TestGrid::sortThroughTheWidget() {
