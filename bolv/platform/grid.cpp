@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 namespace platform {
@@ -60,7 +61,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         }
     case Qt::TextAlignmentRole: {
         const Qt::Alignment a = content_.colAlignment(index.column());
-        return QVariant::fromValue(a ? a : generalAlignment(cell.text));
+        if (!a) return QVariant::fromValue(generalAlignment(cell.text));
+        // The headings of an aligned column stand centred over it.
+        if (index.row() < content_.fixedRows())
+            return QVariant::fromValue((a & ~Qt::AlignHorizontal_Mask) | Qt::AlignHCenter);
+        return QVariant::fromValue(a);
     }
     default:
         return {};
@@ -538,6 +543,19 @@ void Grid::mouseDoubleClickEvent(QMouseEvent* event) {
     const QModelIndex i = indexAt(event->position().toPoint());
     QTableView::mouseDoubleClickEvent(event);
     if (i.isValid()) emit cellDoubleClicked(i.row(), i.column());
+}
+
+void Grid::fitColWidth(int col, const QStringList& texts) {
+    // A cell's text stands within the style's margins on either side and the grid line.
+    const int margins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) +
+        (showGrid() ? 1 : 0);
+    int widest = 0;
+    for (const QString& t : texts)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(t) + margins);
+    const int dpi = logicalDpiX();
+    const int twips = (widest * twipsPerInch + dpi - 1) / dpi;
+    if (twips > colWidth(col)) setColWidth(col, twips);
 }
 
 } // namespace platform

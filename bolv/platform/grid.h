@@ -131,6 +131,7 @@ class Grid : public QTableView {
 
     int colWidth(int col) const { return content().colWidth(col); }
     void setColWidth(int col, int twips);
+    // The column's cells keep to the alignment, its fixed rows (the headings) are centred.
     void setColAlignment(int col, Qt::Alignment alignment);
 
     QColor cellForeColor(int row, int col) const { return content().foreColor(row, col); }
@@ -151,6 +152,8 @@ class Grid : public QTableView {
 
     // Twips to pixels of this screen.
     int twipsToPixels(int twips) const;
+    // Widens column col, if need be, until each of texts shows whole in it.
+    void fitColWidth(int col, const QStringList& texts);
 
     // Scrolls a data cell clear of the fixed rows and columns over it.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
