@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <optional>
 
@@ -22,6 +23,8 @@ class TestGrid : public QObject {
     void fixedCellsAreNotSelectable();
     void currentCellAndSelectionCorners();
     void widthsAreTwips();
+    void fitColWidthShowsTheTextsWhole();
+    void alignedColumnsCentreTheirHeadings();
     void mergedHeadingsBecomeSpans();
     void sortThroughTheWidget();
     void cellPressReportsRowColumnAndButton();
@@ -189,6 +192,51 @@ void TestGrid::widthsAreTwips() {
     QCOMPARE(grid.columnWidth(2), grid.logicalDpiX() / 2);
     grid.setCols(5); // a new size re-applies the widths set before
     QCOMPARE(grid.columnWidth(1), grid.logicalDpiX());
+}
+
+// Whole: the text within the margins the style keeps on either side of it.
+void TestGrid::fitColWidthShowsTheTextsWhole() {
+    Grid grid;
+    grid.setCols(2);
+    grid.setColWidth(0, 300);
+    grid.setColWidth(1, 5000);
+    const QStringList texts = {QStringLiteral("1822,0"),
+                               QStringLiteral("81.82.83.84.85.86.87.88.89.90")};
+    grid.fitColWidth(0, texts);
+    grid.fitColWidth(1, texts);
+    const int margins =
+        2 * (grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1);
+    for (const QString& t : texts)
+        QVERIFY(grid.fontMetrics().horizontalAdvance(t) + margins < grid.columnWidth(0));
+    QCOMPARE(grid.colWidth(1), 5000); // wide enough already
+}
+
+// General alignment goes by each cell's look; a column's own alignment holds for all its
+// cells but the headings of the fixed rows, centred over it.
+void TestGrid::alignedColumnsCentreTheirHeadings() {
+    Grid grid;
+    grid.setRows(3);
+    grid.setCols(2);
+    grid.setFixedRows(1);
+    grid.setFixedCols(1);
+    const QString texts[3] = {QStringLiteral("Combinazione"), QStringLiteral("53.61"),
+                              QStringLiteral("01.02.03")};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 2; ++c)
+            grid.setTextMatrix(r, c, texts[r]);
+    const auto horizontal = [&](int r, int c) {
+        return Qt::Alignment(grid.model()->index(r, c).data(Qt::TextAlignmentRole).toInt()) &
+               Qt::AlignHorizontal_Mask;
+    };
+    QCOMPARE(horizontal(1, 1), Qt::AlignRight); // reads as a number
+    QCOMPARE(horizontal(2, 1), Qt::AlignLeft);
+    for (int c = 0; c < 2; ++c)
+        grid.setColAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
+    for (int c = 0; c < 2; ++c) {
+        QCOMPARE(horizontal(0, c), Qt::AlignHCenter);
+        QCOMPARE(horizontal(1, c), Qt::AlignLeft);
+        QCOMPARE(horizontal(2, c), Qt::AlignLeft);
+    }
 }
 
 void TestGrid::mergedHeadingsBecomeSpans() {
