@@ -154,6 +154,8 @@ class Grid : public QTableView {
     int twipsToPixels(int twips) const;
     // Widens column col, if need be, until each of texts shows whole in it.
     void fitColWidth(int col, const QStringList& texts);
+    // Pixels of this screen to twips, rounded up.
+    int pixelsToTwips(int pixels) const;
 
     // Scrolls a data cell clear of the fixed rows and columns over it.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -184,6 +186,8 @@ class Grid : public QTableView {
     void applyWidths();
     void applySpans();
     void applyRowHeight();
+    // The user widens or narrows a column by dragging its edge in the headings.
+    void letColumnsBeDragged();
 
     GridModel* model_;
     QTableView* fixed_[FixedParts] = {};

@@ -25,6 +25,8 @@ class TestGrid : public QObject {
     void widthsAreTwips();
     void fitColWidthShowsTheTextsWhole();
     void alignedColumnsCentreTheirHeadings();
+    void draggingAHeadingEdgeSetsTheWidth_data();
+    void draggingAHeadingEdgeSetsTheWidth();
     void mergedHeadingsBecomeSpans();
     void sortThroughTheWidget();
     void cellPressReportsRowColumnAndButton();
@@ -237,6 +239,48 @@ void TestGrid::alignedColumnsCentreTheirHeadings() {
         QCOMPARE(horizontal(1, c), Qt::AlignLeft);
         QCOMPARE(horizontal(2, c), Qt::AlignLeft);
     }
+}
+
+void TestGrid::draggingAHeadingEdgeSetsTheWidth_data() {
+    QTest::addColumn<int>("from"); // pixels right of column 1's right edge, in the headings
+    QTest::addColumn<int>("by");
+    QTest::addColumn<int>("width"); // of column 1 after the drag, pixels more than before
+    QTest::newRow("wider") << 0 << 40 << 40;
+    QTest::newRow("narrower, from just beside the edge") << 2 << -20 << -20;
+    QTest::newRow("past the column's left edge: narrow, never negative") << -1 << -500 << -60;
+    QTest::newRow("inside the cell: a selection, not a drag") << -20 << 40 << 0;
+}
+
+void TestGrid::draggingAHeadingEdgeSetsTheWidth() {
+    QFETCH(int, from);
+    QFETCH(int, by);
+    QFETCH(int, width);
+    Grid grid;
+    grid.setRows(5);
+    grid.setCols(4);
+    grid.setFixedRows(1);
+    grid.setFixedCols(1);
+    for (int c = 0; c < 4; ++c)
+        grid.setColWidth(c, grid.pixelsToTwips(60));
+    grid.resize(400, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    const int before = grid.columnWidth(1);
+    const QPoint edge = grid.viewport()->geometry().topLeft() +
+                        QPoint(grid.columnViewportPosition(1) + before + from, 5);
+    QWidget* headings = grid.childAt(edge);
+    QVERIFY(headings && headings != grid.viewport());
+    const QPoint at = headings->mapFrom(&grid, edge);
+    QTest::mousePress(headings, Qt::LeftButton, {}, at);
+    QTest::mouseMove(headings, at + QPoint(by, 0));
+    QTest::mouseRelease(headings, Qt::LeftButton, {}, at + QPoint(by, 0));
+    const int after = grid.columnWidth(1);
+    if (before + width <= 0) {
+        QVERIFY(after > 0 && after < before);
+        return;
+    }
+    QVERIFY2(std::abs(after - (before + width)) <= 1, qPrintable(QString::number(after)));
+    QCOMPARE(grid.twipsToPixels(grid.colWidth(1)), after); // kept in twips
 }
 
 void TestGrid::mergedHeadingsBecomeSpans() {
