@@ -69,8 +69,9 @@ void placeOnFirstShow(QWidget* frame, QMainWindow* main, const QMdiArea* area) {
 } // namespace
 
 QSize growToHold(QMainWindow* main, const QMdiArea* area, QSize room) {
-    // The room without scroll bars, known also before the area is first shown.
-    QSize now = area->maximumViewportSize();
+    // The room the area shows, beside the scroll bars it has; before it is first shown,
+    // the room it will have.
+    QSize now = area->isVisible() ? area->viewport()->size() : area->maximumViewportSize();
     if (!main || main->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return now;
     QScreen* screen = main->screen() ? main->screen() : QGuiApplication::primaryScreen();
     if (!screen) return now;
