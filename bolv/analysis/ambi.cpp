@@ -50,8 +50,12 @@ void ambi::costruisci() {
     MSFlexGrid1->setTextMatrix(0, 0, QStringLiteral("Ambo"));
     for (int w = 1; w <= 11; ++w)
         MSFlexGrid1->setTextMatrix(0, w, QString::fromStdString(s.nomiruote[w - 1]));
-    for (int c = 0; c < 12; ++c)
+    // A pair is two numbers joined, not a figure: at the left; the figures at the right.
+    for (int c = 0; c < 12; ++c) {
         MSFlexGrid1->setColWidth(c, LARGHEZZA);
+        MSFlexGrid1->setColAlignment(c,
+                                     (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    }
     MSFlexGrid1->setMinimumSize(MSFlexGrid1->twipsToPixels(12 * LARGHEZZA) + 30,
                                 MSFlexGrid1->twipsToPixels(5000));
 

@@ -20,6 +20,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -34,8 +35,13 @@ namespace {
 
 const char* const INTESTAZIONI[7] = {"Ruota", "Combinazione", "Rit", "Ult.sortita",
                                      "Medio", "Sto",          "Fre"};
-// Twips; "Combinazione" is wide enough for ten numbers.
-constexpr int LARGHEZZE[7] = {700, 3300, 700, 1200, 700, 700, 700};
+// Twips; widened as the widest texts of the columns ask (larghezzecolonne).
+constexpr int LARGHEZZE[7] = {700, 2400, 700, 1200, 700, 700, 700};
+// The wheel and the numbers of a group read as text, the figures as numbers.
+constexpr Qt::Alignment SINISTRA = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr Qt::Alignment DESTRA = Qt::AlignRight | Qt::AlignVCenter;
+constexpr Qt::Alignment ALLINEAMENTI[7] = {SINISTRA, SINISTRA, DESTRA, SINISTRA,
+                                           DESTRA,   DESTRA,   DESTRA};
 const std::vector<int> COLONNESTAMPA = {0, 10, 40, 50, 63, 71, 78};
 const char* const GRUPPI[9] = {"Coppie",  "Terzine", "Quartine", "Cinquine", "Sestine",
                                "Settine", "Ottine",  "Novine",   "Decine"};
@@ -82,9 +88,12 @@ void massimi::costruisci() {
     griglia->setCols(7);
     griglia->setFixedRows(1);
     griglia->setFixedCols(0);
-    for (int c = 0; c < 7; ++c)
+    for (int c = 0; c < 7; ++c) {
         griglia->setColWidth(c, LARGHEZZE[c]);
+        griglia->setColAlignment(c, ALLINEAMENTI[c]);
+    }
     intestagriglia();
+    larghezzecolonne();
     connect(griglia, &platform::Grid::cellPressed, this, &massimi::griglia_MouseDown);
 
     prog = new QProgressBar(this);
@@ -98,8 +107,10 @@ void massimi::costruisci() {
     tutto->addWidget(costruiscietichette());
     tutto->addWidget(griglia, 1);
     tutto->addWidget(prog);
-    griglia->setMinimumHeight(griglia->twipsToPixels(16 * 300));
-    griglia->setMinimumWidth(griglia->twipsToPixels(8700));
+    // The whole table in view: every row and every column.
+    const int cornice = 2 * griglia->frameWidth();
+    griglia->setMinimumSize(griglia->horizontalHeader()->length() + cornice,
+                            16 * griglia->verticalHeader()->defaultSectionSize() + cornice);
 
     lavoro = std::make_unique<Lavorolungo>(this, prog, Command6);
     Command2->setEnabled(false);
@@ -220,6 +231,24 @@ QWidget* massimi::costruiscietichette() {
     g->addWidget(Label8, 1, 1);
     g->addWidget(Label5, 2, 0);
     return riquadro;
+}
+
+void massimi::larghezzecolonne() {
+    // No delay exceeds the analysis window; a draw adds at most ten pairs or triples of a
+    // group to its presences on each of the ten wheels.
+    const int finestra = s.ultimaestrazione - s.primaestrazione + 1;
+    QStringList ruote;
+    for (const std::string& nome : s.nomiruote)
+        ruote << QString::fromStdString(nome).left(2);
+    QStringList piularghi[7] = {ruote,
+                                {gruppo(std::vector<int>(10, 88))},
+                                {platform::plainText(finestra), QStringLiteral("mai s.")},
+                                {datauscita(s, s.ultimaestrazione), QStringLiteral("---")},
+                                {platform::formatNumber(finestra, QStringLiteral("####.0"))},
+                                {QString::number(finestra)},
+                                {QString::number(100L * finestra), platform::plainText(finestra)}};
+    for (int c = 0; c < 7; ++c)
+        griglia->fitColWidth(c, piularghi[c] << QString::fromLatin1(INTESTAZIONI[c]));
 }
 
 void massimi::intestagriglia() {

@@ -46,6 +46,8 @@ class massimi : public Finestra {
     QWidget* costruiscipulsanti();
     QWidget* costruiscietichette();
     void intestagriglia();
+    // Every column as wide as the widest text it can hold.
+    void larghezzecolonne();
 
     void Command1_Click();
     std::optional<Impostazioni> leggiimpostazioni();

@@ -152,6 +152,8 @@ QWidget* ricerca::costruisciesiti() {
         MSFlexGrid1->setColWidth(0, 2300);
         // Wide enough for a weekday and a four-digit year in today's fonts.
         MSFlexGrid1->setColWidth(1, LARGHEZZAVALORI);
+        // The figures at the right, also a delay in brackets, a decimal comma or the date.
+        MSFlexGrid1->setColAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         for (int r = 0; r < 7; ++r)
             MSFlexGrid1->setTextMatrix(r, 0, QString::fromUtf8(TITOLIRISULTATI[r]));
     }

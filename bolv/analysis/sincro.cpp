@@ -57,8 +57,13 @@ void sincro::costruisci() {
         MSFlexGrid1->setFixedCols(2);
         MSFlexGrid1->setMergeMode(platform::MergeMode::Free);
         MSFlexGrid1->setMergeCol(0, true);
-        for (int c = 0; c < 7; ++c)
+        // The wheel and row names centred; a "Sto" cell carries its date, so the delays
+        // of a column start at its left edge, "Att" and "Sto" alike.
+        for (int c = 0; c < 7; ++c) {
             MSFlexGrid1->setColWidth(c, LARGHEZZE[std::min(c, 2)]);
+            MSFlexGrid1->setColAlignment(c, (c < 2 ? Qt::AlignHCenter : Qt::AlignLeft) |
+                                                Qt::AlignVCenter);
+        }
         MSFlexGrid1->setTextMatrix(0, 1, QStringLiteral("N. numeri"));
         for (int k = 1; k <= 5; ++k)
             MSFlexGrid1->setTextMatrix(0, k + 1, platform::plainText(k));

@@ -15,11 +15,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <algorithm>
 
 namespace bolv {
@@ -99,6 +101,15 @@ void situ::costruisci() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MSFlexGrid1, 1);
     layout->addLayout(sotto);
+}
+
+QSize situ::sizeHint() const {
+    QSize richiesta = Finestra::sizeHint();
+    const QMargins margini = layout()->contentsMargins();
+    const int tabella = MSFlexGrid1->horizontalHeader()->length() + 2 * MSFlexGrid1->frameWidth() +
+                        MSFlexGrid1->verticalScrollBar()->sizeHint().width();
+    richiesta.setWidth(std::max(richiesta.width(), tabella + margini.left() + margini.right()));
+    return richiesta;
 }
 
 void situ::Form_Load() {

@@ -29,6 +29,9 @@ class situ : public Finestra {
     void stampasitu();
     void stampasitufile();
 
+    // As wide as the whole table, all ten wheels and the count, with its scroll bar.
+    QSize sizeHint() const override;
+
   private:
     void costruisci();
     void Form_Load();

@@ -61,11 +61,17 @@ QString testoformazione(const std::vector<int>& numeri) {
     return parti.join(QLatin1Char('.'));
 }
 
-void colora(QRadioButton* b, const QColor& colore) {
+// The wheel of the maximum in yellow on a dark blue ground of its own, where it reads; the
+// others in black on the window's ground.
+void colora(QRadioButton* b, bool marcata) {
     QPalette p = b->palette();
-    p.setColor(QPalette::WindowText, colore);
-    p.setColor(QPalette::ButtonText, colore);
+    const QColor testo = marcata ? QColor(255, 255, 0) : QColor(Qt::black);
+    p.setColor(QPalette::WindowText, testo);
+    p.setColor(QPalette::ButtonText, testo);
+    p.setColor(b->backgroundRole(),
+               marcata ? QColor(0, 0, 128) : b->parentWidget()->palette().color(QPalette::Window));
     b->setPalette(p);
+    b->setAutoFillBackground(marcata);
 }
 
 } // namespace
@@ -155,8 +161,11 @@ void tabform::Form_Load() {
     Grid1->setRows(1);
     Grid1->setFixedRows(1);
     Grid1->setFixedCols(0);
-    // Two numbers ("57.75") would otherwise stand to the right, as a decimal number does.
+    // Two numbers ("57.75") would otherwise stand to the right, as a decimal number does;
+    // the figures stand to the right, also a delay marked "*" or a ratio's decimal comma.
     Grid1->setColAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
+    for (int c = 1; c < 4; ++c)
+        Grid1->setColAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     // Wide enough from the start for the longest rows: ten numbers, a delay of four digits
     // never out, large presences and ratios.
     const char* const campioni[] = {"00.00.00.00.00.00.00.00.00.00", " 8000*", " 99999", "9999,00"};
@@ -280,7 +289,7 @@ void tabform::allargacolonne() {
 
 void tabform::evidenzia(int ruota) {
     for (int i = 0; i < 11; ++i)
-        colora(Option1[i], i + 1 == ruota ? QColor(255, 255, 0) : QColor(Qt::black));
+        colora(Option1[i], i + 1 == ruota);
 }
 
 void tabform::Grid1_MouseDown(int riga, int colonna, Qt::MouseButton pulsante) {

@@ -61,7 +61,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         }
     case Qt::TextAlignmentRole: {
         const Qt::Alignment a = content_.colAlignment(index.column());
-        return QVariant::fromValue(a ? a : generalAlignment(cell.text));
+        if (!a) return QVariant::fromValue(generalAlignment(cell.text));
+        // The headings of an aligned column stand centred over it.
+        if (index.row() < content_.fixedRows())
+            return QVariant::fromValue((a & ~Qt::AlignHorizontal_Mask) | Qt::AlignHCenter);
+        return QVariant::fromValue(a);
     }
     default:
         return {};
@@ -256,6 +260,7 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     }
     follow(horizontalScrollBar(), fixed_[FixedRowsPart]->horizontalScrollBar());
     follow(verticalScrollBar(), fixed_[FixedColsPart]->verticalScrollBar());
+    letColumnsBeDragged();
     connect(model_, &GridModel::layoutSettingsChanged, this, &Grid::applyLayout);
     applyLayout();
 }
@@ -508,8 +513,7 @@ int Grid::twipsToPixels(int twips) const {
 int Grid::twipsFor(const QString& text) const {
     // The cell's text margins on both sides, its grid line and a pixel to spare.
     const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    const int pixels = fontMetrics().horizontalAdvance(text) + margins + 2;
-    return (pixels * twipsPerInch + logicalDpiX() - 1) / logicalDpiX();
+    return pixelsToTwips(fontMetrics().horizontalAdvance(text) + margins + 2);
 }
 
 void Grid::applyLayout() {
@@ -556,6 +560,85 @@ void Grid::mouseDoubleClickEvent(QMouseEvent* event) {
     const QModelIndex i = indexAt(event->position().toPoint());
     QTableView::mouseDoubleClickEvent(event);
     if (i.isValid()) emit cellDoubleClicked(i.row(), i.column());
+}
+
+int Grid::pixelsToTwips(int pixels) const {
+    const int dpi = logicalDpiX();
+    return (pixels * twipsPerInch + dpi - 1) / dpi; // never a pixel less
+}
+
+void Grid::fitColWidth(int col, const QStringList& texts) {
+    int twips = 0;
+    for (const QString& t : texts)
+        twips = std::max(twips, twipsFor(t));
+    if (twips > colWidth(col)) setColWidth(col, twips);
+}
+
+namespace {
+// Dragging the right edge of a column in the headings (the fixed rows) sets its width, as
+// the edge between two column headers does.
+class ColumnEdgeDrag : public QObject {
+  public:
+    ColumnEdgeDrag(Grid* grid, QTableView* headings)
+        : QObject(headings), grid_(grid), headings_(headings) {
+        headings->setMouseTracking(true);
+        headings->viewport()->installEventFilter(this); // asked before the grid's own filter
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            column_ = mouse->button() == Qt::LeftButton ? edgeAt(mouse->position().x()) : -1;
+            start_ = mouse->position().x();
+            return column_ >= 0;
+        case QEvent::MouseMove:
+            if (column_ < 0) {
+                if (edgeAt(mouse->position().x()) >= 0)
+                    headings_->viewport()->setCursor(Qt::SplitHCursor);
+                else
+                    headings_->viewport()->unsetCursor();
+                return false;
+            }
+            grid_->setColWidth(
+                column_, grid_->pixelsToTwips(std::max(
+                             minimumWidth, startWidth_ + int(mouse->position().x() - start_))));
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (column_ < 0) return false;
+            column_ = -1;
+            return true;
+        default:
+            return false;
+        }
+    }
+
+  private:
+    static constexpr int minimumWidth = 4; // pixels
+    // The column whose right edge lies within the grip of x, its width noted; -1: none.
+    int edgeAt(qreal x) {
+        // Half a header's grip on either side of the edge.
+        const int grip = headings_->style()->pixelMetric(QStyle::PM_HeaderGripMargin) / 2;
+        for (int c = 0; c < grid_->cols(); ++c) {
+            const int right = headings_->columnViewportPosition(c) + headings_->columnWidth(c);
+            if (std::abs(right - int(x)) <= grip) {
+                startWidth_ = headings_->columnWidth(c);
+                return c;
+            }
+        }
+        return -1;
+    }
+
+    Grid* grid_;
+    QTableView* headings_;
+    int column_ = -1, startWidth_ = 0;
+    qreal start_ = 0;
+};
+} // namespace
+
+void Grid::letColumnsBeDragged() {
+    for (FixedPart part : {FixedRowsPart, CornerPart})
+        new ColumnEdgeDrag(this, fixed_[part]);
 }
 
 } // namespace platform

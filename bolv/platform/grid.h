@@ -133,6 +133,7 @@ class Grid : public QTableView {
 
     int colWidth(int col) const { return content().colWidth(col); }
     void setColWidth(int col, int twips);
+    // The column's cells keep to the alignment, its fixed rows (the headings) are centred.
     void setColAlignment(int col, Qt::Alignment alignment);
 
     QColor cellForeColor(int row, int col) const { return content().foreColor(row, col); }
@@ -153,8 +154,12 @@ class Grid : public QTableView {
 
     // Twips to pixels of this screen.
     int twipsToPixels(int twips) const;
+    // Pixels of this screen to twips, rounded up.
+    int pixelsToTwips(int pixels) const;
     // The width in twips of a column that shows text whole in the grid's font.
     int twipsFor(const QString& text) const;
+    // Widens column col, if need be, until each of texts shows whole in it.
+    void fitColWidth(int col, const QStringList& texts);
 
     // Scrolls a data cell clear of the fixed rows and columns over it.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -185,6 +190,8 @@ class Grid : public QTableView {
     void applyWidths();
     void applySpans();
     void applyRowHeight();
+    // The user widens or narrows a column by dragging its edge in the headings.
+    void letColumnsBeDragged();
 
     GridModel* model_;
     QTableView* fixed_[FixedParts] = {};

@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -42,14 +43,55 @@ QMargins frameOf(const QWidget* w) {
             outer.bottom() - inner.bottom()};
 }
 
-// A top-level window shown for the first time stands over the main window.
-void placeOnFirstShow(QWidget* frame, const QWidget* owner) {
-    if (!frame->isWindow() || frame->isVisible() || frame->property(placedProperty).toBool())
-        return;
-    centreOver(frame, owner);
+// Before the window manager has framed a window: a frame as the style draws a child
+// window's, its title bar on top.
+QMargins frameGuess(const QWidget* w) {
+    const int side = w->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, w);
+    const int title = w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w);
+    return {side, title + side, side, side};
+}
+
+// A window shown for the first time: a window of its own stands over the main window; a
+// child window of the client area takes the size it asks for, the main window growing
+// within the screen to hold it, and is never made smaller than its content (beyond the
+// client area the area's scroll bars show the rest).
+void placeOnFirstShow(QWidget* frame, QMainWindow* main, const QMdiArea* area) {
+    if (frame->isVisible() || frame->property(placedProperty).toBool()) return;
+    if (frame->isWindow()) {
+        centreOver(frame, main);
+    } else if (area && frame->parentWidget() == area->viewport()) {
+        frame->setMinimumSize(frame->minimumSizeHint());
+        const QSize room = growToHold(main, area, frame->sizeHint());
+        frame->resize(frame->sizeHint().boundedTo(room).expandedTo(frame->minimumSize()));
+    }
     frame->setProperty(placedProperty, true);
 }
 } // namespace
+
+QSize growToHold(QMainWindow* main, const QMdiArea* area, QSize room) {
+    // The room the area shows, beside the scroll bars it has; before it is first shown,
+    // the room it will have.
+    QSize now = area->isVisible() ? area->viewport()->size() : area->maximumViewportSize();
+    if (!main || main->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return now;
+    QScreen* screen = main->screen() ? main->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return now;
+    const QRect desk = screen->availableGeometry();
+    const QMargins frame = main->isVisible() ? frameOf(main) : frameGuess(main);
+    const QSize wanted =
+        (main->size() + room.expandedTo(now) - now).boundedTo(desk.size().shrunkBy(frame));
+    if (wanted.width() <= main->width() && wanted.height() <= main->height()) return now;
+    const QSize grown = wanted.expandedTo(main->size());
+    now += grown - main->size();
+    main->resize(grown);
+    if (main->isVisible()) {
+        // Grown to the right and down: moved back, if need be, wholly onto the screen.
+        QRect outer(main->frameGeometry().topLeft(), grown.grownBy(frame));
+        outer.moveRight(std::min(outer.right(), desk.right()));
+        outer.moveBottom(std::min(outer.bottom(), desk.bottom()));
+        main->move(outer.topLeft());
+    }
+    return now;
+}
 
 void centreOver(QWidget* window, const QWidget* owner) {
     if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
@@ -138,8 +180,8 @@ QWidget* WindowRegistry::show(const QString& name) {
     QWidget* w = window(name);
     if (!w) return nullptr;
     QWidget* f = frame(name);
+    placeOnFirstShow(f, main_, area_); // a child window shows with its widget
     if (f != w) w->show();
-    placeOnFirstShow(f, main_);
     f->show();
     f->raise();
     return w;
@@ -149,8 +191,8 @@ QWidget* WindowRegistry::visform(const QString& name) {
     QWidget* w = window(name);
     if (!w) return nullptr;
     QWidget* f = frame(name);
+    placeOnFirstShow(f, main_, area_); // a child window shows with its widget
     if (f != w) w->show();
-    placeOnFirstShow(f, main_);
     f->showNormal();
     if (QMdiSubWindow* sub = subWindow(name)) area_->setActiveSubWindow(sub);
     f->raise();

@@ -4,7 +4,10 @@
 // QMdiArea, or as a window of its own) and later uses find the same one.
 //
 // A window of its own is a dialog of the main window: it stays above it, and
-// the first time it shows it is centred over it, wholly on the screen.
+// the first time it shows it is centred over it, wholly on the screen. A child
+// window shows the first time at the size it asks for, the main window growing
+// within the screen to hold it, and never smaller than its content: what the
+// client area cannot hold its scroll bars reach.
 //
 // Closing discards the window: it disappears at once and is deleted later
 // (deleteLater), so a handler of that window that closed it, directly or
@@ -21,6 +24,7 @@
 class QMainWindow;
 class QMdiArea;
 class QMdiSubWindow;
+class QSize;
 class QWidget;
 
 namespace platform {
@@ -36,6 +40,9 @@ enum class WindowKind {
 void centreOver(QWidget* window, const QWidget* owner);
 // A window of its own that stays above owner (its transient dialog); null: none.
 void makeDialogOf(QWidget* window, QWidget* owner);
+// Grows the main window, when it is in its normal state, until its client area holds
+// room, within the screen's available area; the room the client area then has.
+QSize growToHold(QMainWindow* main, const QMdiArea* area, QSize room);
 
 class WindowRegistry {
   public:

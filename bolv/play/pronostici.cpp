@@ -67,6 +67,9 @@ void pronostici::costruisci() {
     Grid->setColWidth(1, 2400);
     for (int c = 3; c < COLONNE; ++c)
         Grid->setColWidth(c, 380);
+    // The wheels, numbers and sorti of a forecast read as text, its results as numbers.
+    for (int c = 0; c < COLONNE; ++c)
+        Grid->setColAlignment(c, (c < 3 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     // Every column in view, the scroll bar beside them.
     Grid->setMinimumSize(Grid->horizontalHeader()->length() +
                              Grid->verticalScrollBar()->sizeHint().width() + 2 * Grid->frameWidth(),

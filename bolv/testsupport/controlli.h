@@ -31,6 +31,12 @@ inline void scegli(QWidget* f, const char* base, int i) {
     controllo<QRadioButton>(f, bolv::nomecontrollo(QString::fromLatin1(base), i))->click();
 }
 
+// How a cell of a grid or list stands across: left, centred or right.
+inline Qt::Alignment allineamento(const QAbstractItemView* v, int riga, int colonna) {
+    return Qt::Alignment(v->model()->index(riga, colonna).data(Qt::TextAlignmentRole).toInt()) &
+           Qt::AlignHorizontal_Mask;
+}
+
 inline QStringList listato(QWidget* f) {
     auto* l = controllo<QAbstractItemView>(f, QStringLiteral("List1"));
     QStringList r;

@@ -2,8 +2,10 @@
 // grid with its labels (Italian locale), the completion, "Interrompi", the print-out, the
 // forecast file and the grid's popup.
 #include "archiviodiprova.h"
+#include "controlli.h"
 
 #include "ambiterni.h"
+#include "bolvmain.h"
 #include "classifica.h"
 #include "combinatoria.h"
 #include "completamento.h"
@@ -20,8 +22,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -114,6 +119,8 @@ class TestMassimi : public prova::Provafinestre {
     void ritarditutte();
     void completa_data();
     void completa();
+    void vista_data();
+    void vista();
     void interrompi();
     void stampa();
     void pronostici();
@@ -285,6 +292,59 @@ void TestMassimi::completa() {
     QCOMPARE(etichetta(w.f, "Label8"),
              QStringLiteral("Fattore di guadagno: ") +
                  platform::formatNumber(fattore, QStringLiteral("#,###.00")));
+}
+
+// For K 2 two numbers read as a decimal number; from K 3 on they do not.
+void TestMassimi::vista_data() {
+    completa_data();
+    QTest::newRow("ambo by delay, K 3, Bari") << 0 << 0 << 3;
+}
+
+// After a full run in the main window at its first size: the whole grid and the progress bar
+// can be seen, every text whole in its column, each column aligned one way.
+void TestMassimi::vista() {
+    QFETCH(int, sorte);
+    QFETCH(int, tipo);
+    QFETCH(int, k);
+    Finestraaperta w(true);
+    w.imposta(k, sorte, 15, tipo, {0});
+    controllo<QCheckBox>(w.f, "Check2")->setChecked(true);
+    w.elabora();
+    QTest::qWait(50);
+    platform::Grid* g = griglia(w.f);
+    QVERIFY(!g->textMatrix(15, 4).isEmpty());
+
+    // Scrolled to its end, the client area shows the last row and the progress bar.
+    QMdiArea* area = w.a.m().area();
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QTest::qWait(20);
+    const QRect vista = area->viewport()->rect();
+    QWidget* prog = controllo<QWidget>(w.f, "prog");
+    QVERIFY(vista.contains(QRect(prog->mapTo(area->viewport(), QPoint()), prog->size())));
+    const QRect ultima = g->visualRect(g->model()->index(15, 6));
+    QVERIFY(g->viewport()->rect().contains(ultima));
+    QVERIFY(vista.contains(ultima.translated(g->viewport()->mapTo(area->viewport(), QPoint()))));
+    QVERIFY(!g->verticalScrollBar()->isVisible());
+
+    // Whole: the text and the margins the style keeps on either side of it.
+    const int margini = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1);
+    const auto intero = [&](int c, const QString& t) {
+        return g->fontMetrics().horizontalAdvance(t) + margini < g->columnWidth(c);
+    };
+    const Stato& s = programma();
+    const int finestra = s.ultimaestrazione - s.primaestrazione + 1;
+    QVERIFY(intero(1, gruppo({81, 82, 83, 84, 85, 86, 87, 88, 89, 90})));
+    QVERIFY(intero(4, platform::formatNumber(finestra, QStringLiteral("####.0"))));
+    const Qt::Alignment attese[7] = {Qt::AlignLeft,  Qt::AlignLeft,  Qt::AlignRight, Qt::AlignLeft,
+                                     Qt::AlignRight, Qt::AlignRight, Qt::AlignRight};
+    for (int c = 0; c < 7; ++c) {
+        QCOMPARE(prova::allineamento(g, 0, c), Qt::AlignHCenter);
+        for (int r = 0; r < 16; ++r) {
+            const QString t = g->textMatrix(r, c);
+            QVERIFY2(intero(c, t), qPrintable(t));
+            if (r > 0) QCOMPARE(prova::allineamento(g, r, c), attese[c]);
+        }
+    }
 }
 
 // Stopped at once: the title says so, the completion fills nothing, the labels are written,

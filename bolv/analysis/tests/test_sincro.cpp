@@ -11,6 +11,7 @@
 #include <QTest>
 
 using namespace bolv;
+using prova::allineamento;
 using prova::controllo;
 
 namespace {
@@ -77,8 +78,11 @@ void TestSincro::griglia() {
     QCOMPARE(g->rows(), 23);
     QCOMPARE(g->textMatrix(0, 1), QStringLiteral("N. numeri"));
     QCOMPARE(g->textMatrix(0, 6), QStringLiteral(" 5"));
-    for (int c = 0; c < 7; ++c)
+    // One way a column: the names centred, the delays at the left, "Att" and "Sto" alike.
+    for (int c = 0; c < 7; ++c) {
         QCOMPARE(g->textMatrix(riga, c), celle[c]);
+        QCOMPARE(allineamento(g, riga, c), c < 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+    }
 }
 
 void TestSincro::report() {

@@ -15,10 +15,25 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 
 using namespace bolv;
 
 namespace {
+
+// The contrast ratio of two colours by their relative luminance (1 to 21).
+double contrasto(const QColor& a, const QColor& b) {
+    const auto luminanza = [](const QColor& c) {
+        const auto lineare = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) +
+               0.0722 * lineare(c.blueF());
+    };
+    const double la = luminanza(a), lb = luminanza(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 QRadioButton* opzione(QWidget* f, const char* base, int i) {
     auto* b = f->findChild<QRadioButton*>(nomecontrollo(QString::fromLatin1(base), i));
@@ -247,8 +262,15 @@ void TestTabform::evidenziazione() {
         opzione(f, "Option4", ordine)->setChecked(true);
     });
     for (int i = 0; i < 11; ++i) {
+        QRadioButton* b = opzione(f, "Option1", i);
         const QColor atteso = i == ruota ? QColor(255, 255, 0) : QColor(Qt::black);
-        QCOMPARE(opzione(f, "Option1", i)->palette().color(QPalette::WindowText), atteso);
+        QCOMPARE(b->palette().color(QPalette::WindowText), atteso);
+        // Readable: the ground it is painted on, its own or the frame's, far from its text.
+        QCOMPARE(b->autoFillBackground(), i == ruota);
+        const QColor fondo = b->autoFillBackground()
+                                 ? b->palette().color(b->backgroundRole())
+                                 : b->parentWidget()->palette().color(QPalette::Window);
+        QVERIFY2(contrasto(atteso, fondo) >= 4.5, qPrintable(fondo.name()));
     }
 }
 

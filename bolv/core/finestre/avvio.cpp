@@ -135,6 +135,7 @@ std::unique_ptr<Bolvavviato> avvia(Stato& s, const Parametriavvio& parametri) {
     if (QWidget* rimasto = platform::registry().existing(QString::fromLatin1(nomi::init)))
         platform::setMousePointer(rimasto, platform::Pointer::Default);
     platform::registry().close(QString::fromLatin1(nomi::init));
+    m.primadimensione();
     m.show();
     s.avvioincorso = false;
     return avviato;

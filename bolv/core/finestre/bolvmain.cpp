@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -111,6 +112,9 @@ void bolvmain::costruisci() {
     lavoro = new areadilavoro(this);
     lavoro->setObjectName(QStringLiteral("MDIClient"));
     lavoro->viewport()->installEventFilter(this);
+    // A child window larger than the client area is reached by scrolling, never cut.
+    lavoro->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    lavoro->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(lavoro);
     costruiscimenu();
     barrastandard = costruiscibarra(QStringLiteral("Toolbar1"), pulsantistandard());
@@ -307,6 +311,18 @@ void bolvmain::apriformazione(const Azione& cosa, bool dabarra) {
                             QStringLiteral("Option5(%1)").arg(cosa.famiglia)};
     for (const QString& nome : nomi)
         if (auto* b = f->findChild<QAbstractButton*>(nome)) b->setChecked(true);
+}
+
+void bolvmain::primadimensione() {
+    // The ranking window is the largest of the child windows: made to be measured only.
+    auto& registro = platform::registry();
+    const QString figlia = QString::fromLatin1(nomi::massimi);
+    if (registro.isOpen(figlia) || !registro.isDefined(figlia)) return;
+    registro.window(figlia);
+    const QSize serve = registro.frame(figlia)->sizeHint();
+    registro.close(figlia);
+    layout()->activate();
+    platform::growToHold(this, lavoro, serve);
 }
 
 QAction* bolvmain::voce(const QString& nome) const {

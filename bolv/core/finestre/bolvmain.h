@@ -49,6 +49,8 @@ class bolvmain : public QMainWindow, public VociPrincipale {
 
     // What a menu entry (dabarra false) or a toolbar button (true) does.
     void esegui(const Azione& azione, bool dabarra);
+    // The first size: the client area holds the largest child window, within the screen.
+    void primadimensione();
     // Brings a window up: shown, restored to the normal state and given the focus.
     void visform(const QString& finestra);
 

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <optional>
 
@@ -23,6 +24,10 @@ class TestGrid : public QObject {
     void fixedCellsAreNotSelectable();
     void currentCellAndSelectionCorners();
     void widthsAreTwips();
+    void fitColWidthShowsTheTextsWhole();
+    void alignedColumnsCentreTheirHeadings();
+    void draggingAHeadingEdgeSetsTheWidth_data();
+    void draggingAHeadingEdgeSetsTheWidth();
     void mergedHeadingsBecomeSpans();
     void headingsStandOverTheirColumns_data();
     void headingsStandOverTheirColumns();
@@ -192,6 +197,93 @@ void TestGrid::widthsAreTwips() {
     QCOMPARE(grid.columnWidth(2), grid.logicalDpiX() / 2);
     grid.setCols(5); // a new size re-applies the widths set before
     QCOMPARE(grid.columnWidth(1), grid.logicalDpiX());
+}
+
+// Whole: the text within the margins the style keeps on either side of it.
+void TestGrid::fitColWidthShowsTheTextsWhole() {
+    Grid grid;
+    grid.setCols(2);
+    grid.setColWidth(0, 300);
+    grid.setColWidth(1, 5000);
+    const QStringList texts = {QStringLiteral("1822,0"),
+                               QStringLiteral("81.82.83.84.85.86.87.88.89.90")};
+    grid.fitColWidth(0, texts);
+    grid.fitColWidth(1, texts);
+    const int margins =
+        2 * (grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1);
+    for (const QString& t : texts)
+        QVERIFY(grid.fontMetrics().horizontalAdvance(t) + margins < grid.columnWidth(0));
+    QCOMPARE(grid.colWidth(1), 5000); // wide enough already
+}
+
+// General alignment goes by each cell's look; a column's own alignment holds for all its
+// cells but the headings of the fixed rows, centred over it.
+void TestGrid::alignedColumnsCentreTheirHeadings() {
+    Grid grid;
+    grid.setRows(3);
+    grid.setCols(2);
+    grid.setFixedRows(1);
+    grid.setFixedCols(1);
+    const QString texts[3] = {QStringLiteral("Combinazione"), QStringLiteral("53.61"),
+                              QStringLiteral("01.02.03")};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 2; ++c)
+            grid.setTextMatrix(r, c, texts[r]);
+    const auto horizontal = [&](int r, int c) {
+        return Qt::Alignment(grid.model()->index(r, c).data(Qt::TextAlignmentRole).toInt()) &
+               Qt::AlignHorizontal_Mask;
+    };
+    QCOMPARE(horizontal(1, 1), Qt::AlignRight); // reads as a number
+    QCOMPARE(horizontal(2, 1), Qt::AlignLeft);
+    for (int c = 0; c < 2; ++c)
+        grid.setColAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
+    for (int c = 0; c < 2; ++c) {
+        QCOMPARE(horizontal(0, c), Qt::AlignHCenter);
+        QCOMPARE(horizontal(1, c), Qt::AlignLeft);
+        QCOMPARE(horizontal(2, c), Qt::AlignLeft);
+    }
+}
+
+void TestGrid::draggingAHeadingEdgeSetsTheWidth_data() {
+    QTest::addColumn<int>("from"); // pixels right of column 1's right edge, in the headings
+    QTest::addColumn<int>("by");
+    QTest::addColumn<int>("width"); // of column 1 after the drag, pixels more than before
+    QTest::newRow("wider") << 0 << 40 << 40;
+    QTest::newRow("narrower, from just beside the edge") << 2 << -20 << -20;
+    QTest::newRow("past the column's left edge: narrow, never negative") << -1 << -500 << -60;
+    QTest::newRow("inside the cell: a selection, not a drag") << -20 << 40 << 0;
+}
+
+void TestGrid::draggingAHeadingEdgeSetsTheWidth() {
+    QFETCH(int, from);
+    QFETCH(int, by);
+    QFETCH(int, width);
+    Grid grid;
+    grid.setRows(5);
+    grid.setCols(4);
+    grid.setFixedRows(1);
+    grid.setFixedCols(1);
+    for (int c = 0; c < 4; ++c)
+        grid.setColWidth(c, grid.pixelsToTwips(60));
+    grid.resize(400, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    const int before = grid.columnWidth(1);
+    const QPoint edge = grid.viewport()->geometry().topLeft() +
+                        QPoint(grid.columnViewportPosition(1) + before + from, 5);
+    QWidget* headings = grid.childAt(edge);
+    QVERIFY(headings && headings != grid.viewport());
+    const QPoint at = headings->mapFrom(&grid, edge);
+    QTest::mousePress(headings, Qt::LeftButton, {}, at);
+    QTest::mouseMove(headings, at + QPoint(by, 0));
+    QTest::mouseRelease(headings, Qt::LeftButton, {}, at + QPoint(by, 0));
+    const int after = grid.columnWidth(1);
+    if (before + width <= 0) {
+        QVERIFY(after > 0 && after < before);
+        return;
+    }
+    QVERIFY2(std::abs(after - (before + width)) <= 1, qPrintable(QString::number(after)));
+    QCOMPARE(grid.twipsToPixels(grid.colWidth(1)), after); // kept in twips
 }
 
 void TestGrid::mergedHeadingsBecomeSpans() {

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace platform;
@@ -18,6 +19,21 @@ class Finestra : public QWidget {
   public:
     Finestra() { ++created; }
 };
+
+// A child window's content: the least room it needs and the room it asks for.
+class Contenuto : public QWidget {
+  public:
+    Contenuto(QSize least, QSize asked) : least_(least), asked_(asked) {}
+    QSize minimumSizeHint() const override { return least_; }
+    QSize sizeHint() const override { return asked_; }
+
+  private:
+    QSize least_, asked_;
+};
+
+QString text(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
 } // namespace
 
 class TestWindowRegistry : public QObject {
@@ -33,6 +49,8 @@ class TestWindowRegistry : public QObject {
     void topLevelWindows();
     void topLevelWindowsStandOverTheMainWindow_data();
     void topLevelWindowsStandOverTheMainWindow();
+    void childWindowsFitTheirContent_data();
+    void childWindowsFitTheirContent();
 
   private:
     QMainWindow* main_ = nullptr;
@@ -180,6 +198,61 @@ void TestWindowRegistry::topLevelWindowsStandOverTheMainWindow() {
     w->move(area.topLeft() + QPoint(10, 10));
     registry().visform("about");
     QCOMPARE(w->pos(), area.topLeft() + QPoint(10, 10));
+}
+
+// Sizes as parts of the screen's available area, so that the cases hold on any screen.
+void TestWindowRegistry::childWindowsFitTheirContent_data() {
+    QTest::addColumn<QSizeF>("main");
+    QTest::addColumn<QSizeF>("least");
+    QTest::addColumn<QSizeF>("asked");
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<bool>("grows");   // the main window
+    QTest::addColumn<bool>("scrolls"); // the client area
+    QTest::newRow("room enough: as asked, the main window as it was")
+        << QSizeF(0.8, 0.8) << QSizeF(0.2, 0.2) << QSizeF(0.4, 0.3) << false << false << false;
+    QTest::newRow("taller than the client area: the main window grows to hold it")
+        << QSizeF(0.5, 0.5) << QSizeF(0.3, 0.6) << QSizeF(0.3, 0.7) << false << true << false;
+    QTest::newRow("asking for more than the screen: as much as it holds")
+        << QSizeF(0.5, 0.5) << QSizeF(0.2, 0.2) << QSizeF(2, 2) << false << true << false;
+    QTest::newRow("needing more than the screen: whole, the client area scrolls")
+        << QSizeF(0.5, 0.5) << QSizeF(1.5, 1.2) << QSizeF(1.5, 1.2) << false << true << true;
+    QTest::newRow("maximised in too small a client area: whole, it scrolls")
+        << QSizeF(0.5, 0.5) << QSizeF(1.5, 1.2) << QSizeF(1.5, 1.2) << true << true << true;
+}
+
+void TestWindowRegistry::childWindowsFitTheirContent() {
+    QFETCH(QSizeF, main);
+    QFETCH(QSizeF, least);
+    QFETCH(QSizeF, asked);
+    QFETCH(bool, maximised);
+    QFETCH(bool, grows);
+    QFETCH(bool, scrolls);
+    const QRect desk = main_->screen()->availableGeometry();
+    const auto part = [&](QSizeF f) {
+        return QSize(int(f.width() * desk.width()), int(f.height() * desk.height()));
+    };
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    main_->setGeometry(QRect(desk.topLeft(), part(main)));
+    QTest::qWait(50);
+    const QSize before = main_->size();
+    registry().define("situ", [&] { return new Contenuto(part(least), part(asked)); });
+    QWidget* w = registry().show("situ");
+    QMdiSubWindow* sub = registry().subWindow("situ");
+    if (maximised) sub->showMaximized();
+    QTest::qWait(50);
+
+    QVERIFY(w->width() >= part(least).width() && w->height() >= part(least).height());
+    QCOMPARE(main_->size() != before, grows);
+    QVERIFY2(desk.contains(main_->frameGeometry()), qPrintable(text(main_->frameGeometry())));
+    QCOMPARE(area_->verticalScrollBar()->isVisible(), scrolls);
+    QCOMPARE(area_->horizontalScrollBar()->isVisible(), scrolls);
+    // Scrolled to the end, the client area shows the window's far corner.
+    area_->verticalScrollBar()->setValue(area_->verticalScrollBar()->maximum());
+    area_->horizontalScrollBar()->setValue(area_->horizontalScrollBar()->maximum());
+    QTest::qWait(20);
+    const QRect corner(w->mapTo(area_->viewport(), w->rect().bottomRight()), QSize(1, 1));
+    QVERIFY2(area_->viewport()->rect().contains(corner), qPrintable(text(corner)));
 }
 
 QTEST_MAIN(TestWindowRegistry)

@@ -18,6 +18,7 @@
 #include <QTest>
 
 using namespace bolv;
+using prova::allineamento;
 using prova::clic;
 using prova::controllo;
 
@@ -115,6 +116,8 @@ void TestPronostici::aggiunta_data() {
     QTest::newRow("ambo su Bari, Napoli e Roma")
         << "5.12.33" << QList<int>{8, 1, 6} << QList<int>{3, 2} << QString()
         << QStringList{"Ba.Na.Ro", "05.12.33", "A.T"};
+    QTest::newRow("ambo su Bari: two numbers are no decimal number")
+        << "5.12" << QList<int>{1} << QList<int>{2} << QString() << QStringList{"Ba", "05.12", "A"};
     QTest::newRow("campo vuoto") << "05..12" << QList<int>{1} << QList<int>{2}
                                  << "Sono stati introdotti dei numeri non validi." << QStringList();
     QTest::newRow("numeri uguali") << "5.5" << QList<int>{1} << QList<int>{2}
@@ -153,6 +156,9 @@ void TestPronostici::aggiunta() {
     QCOMPARE(finte.scatole.texts(), messaggio.isEmpty() ? QStringList() : QStringList{messaggio});
     QCOMPARE(griglia(&f)->rows(), testi.isEmpty() ? 1 : 2);
     if (!testi.isEmpty()) QCOMPARE(riga(&f, 1), testi + QStringList(5, QString()));
+    // The forecast's texts at the left, its results at the right.
+    for (int c = 0; c < 8 && !testi.isEmpty(); ++c)
+        QCOMPARE(allineamento(griglia(&f), 1, c), c < 3 ? Qt::AlignLeft : Qt::AlignRight);
     // The inputs stay as typed.
     QCOMPARE(controllo<QLineEdit>(&f, QStringLiteral("Text1"))->text(), numeri);
 }
