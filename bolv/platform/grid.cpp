@@ -586,8 +586,12 @@ class ColumnEdgeDrag : public QObject {
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return false;
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
+        switch (type) {
         case QEvent::MouseButtonPress:
             column_ = mouse->button() == Qt::LeftButton ? edgeAt(mouse->position().x()) : -1;
             start_ = mouse->position().x();
