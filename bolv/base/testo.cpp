@@ -33,36 +33,48 @@ std::string Str(long valore) {
     return (valore < 0 ? "" : " ") + std::to_string(valore);
 }
 
-double Val(const std::string& testo) {
+Numeroiniziale numeroiniziale(std::string_view testo) {
+    const auto cifra = [&](size_t i) {
+        return i < testo.size() && std::isdigit(static_cast<unsigned char>(testo[i]));
+    };
     size_t i = 0;
     while (i < testo.size() && (testo[i] == ' ' || testo[i] == '\t'))
         ++i;
+    Numeroiniziale n;
+    if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) n.negativo = testo[i++] == '-';
     const size_t inizio = i;
-    if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) ++i;
-    bool cifra = false;
-    while (i < testo.size() && std::isdigit(static_cast<unsigned char>(testo[i])))
-        ++i, cifra = true;
+    bool cifre = false;
+    while (cifra(i))
+        ++i, cifre = true;
+    size_t punto = i;
     if (i < testo.size() && testo[i] == '.') {
         ++i;
-        while (i < testo.size() && std::isdigit(static_cast<unsigned char>(testo[i])))
-            ++i, cifra = true;
+        while (cifra(i))
+            ++i, cifre = true;
     }
-    if (!cifra) return 0;
+    if (!cifre) return {};
+    n.cifre = testo.substr(inizio, i - inizio);
+    n.punto = punto - inizio;
+    return n;
+}
+
+double Val(const std::string& testo) {
+    const Numeroiniziale n = numeroiniziale(testo);
+    if (n.cifre.empty()) return 0;
     // from_chars ignores the C locale, which the Qt program sets from the user's.
-    const char* primo = testo.data() + inizio + (testo[inizio] == '+' ? 1 : 0);
+    const char* primo = n.cifre.data();
+    const char* ultimo = primo + n.cifre.size();
     double valore = 0;
-    const auto [fine, errore] = std::from_chars(primo, testo.data() + i, valore);
+    const auto errore = std::from_chars(primo, ultimo, valore).ec;
     if (errore == std::errc::result_out_of_range) {
         // from_chars leaves valore at 0 then. Beyond the largest double a number
         // must still compare as the huge number it is; below the smallest one
         // it is as good as 0.
         const char* significativa =
-            std::find_if(primo, fine, [](char c) { return c >= '1' && c <= '9'; });
-        const bool grande = significativa < std::find(primo, fine, '.');
-        const double modulo = grande ? HUGE_VAL : 0.0;
-        return testo[inizio] == '-' ? -modulo : modulo;
+            std::find_if(primo, ultimo, [](char c) { return c >= '1' && c <= '9'; });
+        valore = significativa < primo + n.punto ? HUGE_VAL : 0.0;
     }
-    return valore;
+    return n.negativo ? -valore : valore;
 }
 
 std::string formatodata(const Data& d, const std::string& schema) {

@@ -52,33 +52,22 @@ __int128 arrotondata(__int128 n, __int128 d) {
     return n < 0 ? -q : q;
 }
 
-bool cifra(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The number a stake's text begins with (leading blanks skipped, "." the decimal
-// point, 0 when none) in whole lire, a half going to the even neighbour, taken
-// from the digits themselves so that no digit of a long stake is lost.
+// The number a stake's text begins with in whole lire, a half going to the even
+// neighbour, taken from the digits themselves so that no digit of a long stake is lost.
 std::optional<int64_t> importo(const std::string& testo) {
-    size_t i = 0;
-    while (i < testo.size() && (testo[i] == ' ' || testo[i] == '\t'))
-        ++i;
-    const bool negativo = i < testo.size() && testo[i] == '-';
-    if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) ++i;
+    const Numeroiniziale n = numeroiniziale(testo);
     __int128 lire = 0;
-    for (; i < testo.size() && cifra(testo[i]); ++i) {
-        lire = lire * 10 + (testo[i] - '0');
+    for (const char c : n.cifre.substr(0, n.punto)) {
+        lire = lire * 10 + (c - '0');
         if (lire > INT64_MAX) return std::nullopt;
     }
-    if (i + 1 < testo.size() && testo[i] == '.' && cifra(testo[i + 1])) {
-        const char prima = testo[i + 1];
-        size_t j = i + 2;
-        while (j < testo.size() && testo[j] == '0')
-            ++j;
-        const bool oltremeta = j < testo.size() && cifra(testo[j]);
+    const std::string_view decimali = n.cifre.substr(std::min(n.punto + 1, n.cifre.size()));
+    if (!decimali.empty()) {
+        const bool oltremeta = decimali.find_first_not_of('0', 1) != std::string_view::npos;
+        const char prima = decimali[0];
         if (prima > '5' || (prima == '5' && (oltremeta || lire % 2 != 0))) ++lire;
     }
-    return in64bit(negativo ? -lire : lire);
+    return in64bit(n.negativo ? -lire : lire);
 }
 
 // payout x stake x combinations on the payout's exact binary value, to the
