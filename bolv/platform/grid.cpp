@@ -586,38 +586,44 @@ class ColumnEdgeDrag : public QObject {
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
-            type != QEvent::MouseButtonRelease)
-            return false;
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (type) {
+        switch (event->type()) {
         case QEvent::MouseButtonPress:
-            column_ = mouse->button() == Qt::LeftButton ? edgeAt(mouse->position().x()) : -1;
-            start_ = mouse->position().x();
-            return column_ >= 0;
+            return press(*static_cast<QMouseEvent*>(event));
         case QEvent::MouseMove:
-            if (column_ < 0) {
-                if (edgeAt(mouse->position().x()) >= 0)
-                    headings_->viewport()->setCursor(Qt::SplitHCursor);
-                else
-                    headings_->viewport()->unsetCursor();
-                return false;
-            }
-            grid_->setColWidth(
-                column_, grid_->pixelsToTwips(std::max(
-                             minimumWidth, startWidth_ + int(mouse->position().x() - start_))));
-            return true;
+            return move(*static_cast<QMouseEvent*>(event));
         case QEvent::MouseButtonRelease:
-            if (column_ < 0) return false;
-            column_ = -1;
-            return true;
+            return release();
         default:
             return false;
         }
     }
 
   private:
+    bool press(const QMouseEvent& mouse) {
+        column_ = mouse.button() == Qt::LeftButton ? edgeAt(mouse.position().x()) : -1;
+        start_ = mouse.position().x();
+        return column_ >= 0;
+    }
+
+    bool move(const QMouseEvent& mouse) {
+        if (column_ < 0) {
+            if (edgeAt(mouse.position().x()) >= 0)
+                headings_->viewport()->setCursor(Qt::SplitHCursor);
+            else
+                headings_->viewport()->unsetCursor();
+            return false;
+        }
+        const int pixels = std::max(minimumWidth, startWidth_ + int(mouse.position().x() - start_));
+        grid_->setColWidth(column_, grid_->pixelsToTwips(pixels));
+        return true;
+    }
+
+    bool release() {
+        if (column_ < 0) return false;
+        column_ = -1;
+        return true;
+    }
+
     static constexpr int minimumWidth = 4; // pixels
     // The column whose right edge lies within the grip of x, its width noted; -1: none.
     int edgeAt(qreal x) {
