@@ -15,13 +15,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <algorithm>
 
 namespace bolv {
@@ -106,8 +104,7 @@ void situ::costruisci() {
 QSize situ::sizeHint() const {
     QSize richiesta = Finestra::sizeHint();
     const QMargins margini = layout()->contentsMargins();
-    const int tabella = MSFlexGrid1->horizontalHeader()->length() + 2 * MSFlexGrid1->frameWidth() +
-                        MSFlexGrid1->verticalScrollBar()->sizeHint().width();
+    const int tabella = MSFlexGrid1->widthShowingAllColumns();
     richiesta.setWidth(std::max(richiesta.width(), tabella + margini.left() + margini.right()));
     return richiesta;
 }

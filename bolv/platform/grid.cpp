@@ -574,6 +574,11 @@ void Grid::fitColWidth(int col, const QStringList& texts) {
     if (twips > colWidth(col)) setColWidth(col, twips);
 }
 
+int Grid::widthShowingAllColumns() const {
+    return horizontalHeader()->length() + 2 * frameWidth() +
+           verticalScrollBar()->sizeHint().width();
+}
+
 namespace {
 // Dragging the right edge of a column in the headings (the fixed rows) sets its width, as
 // the edge between two column headers does.

@@ -160,6 +160,9 @@ class Grid : public QTableView {
     int twipsFor(const QString& text) const;
     // Widens column col, if need be, until each of texts shows whole in it.
     void fitColWidth(int col, const QStringList& texts);
+    // The width, in pixels, that shows every column whole, with the frame and the vertical
+    // scroll bar beside them.
+    int widthShowingAllColumns() const;
 
     // Scrolls a data cell clear of the fixed rows and columns over it.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;

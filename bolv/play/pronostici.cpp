@@ -12,11 +12,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -71,9 +69,7 @@ void pronostici::costruisci() {
     for (int c = 0; c < COLONNE; ++c)
         Grid->setColAlignment(c, (c < 3 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     // Every column in view, the scroll bar beside them.
-    Grid->setMinimumSize(Grid->horizontalHeader()->length() +
-                             Grid->verticalScrollBar()->sizeHint().width() + 2 * Grid->frameWidth(),
-                         Grid->twipsToPixels(3000));
+    Grid->setMinimumSize(Grid->widthShowingAllColumns(), Grid->twipsToPixels(3000));
     connect(Grid, &platform::Grid::cellDoubleClicked, this, [this] { Grid_DblClick(); });
     colonna->addWidget(Grid, 1);
     colonna->addWidget(costruiscipronostico());

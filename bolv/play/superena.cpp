@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -83,9 +82,8 @@ void superena::nuovagriglia(int righe, int colonne, int fissere, int larghezza0,
 
 // Every column in sight, and a good part of a page.
 void superena::dimensiona() {
-    const int larghezza = msf->horizontalHeader()->length() + 2 * msf->frameWidth() +
-                          msf->verticalScrollBar()->sizeHint().width();
-    msf->setMinimumSize(larghezza, RIGHEVISTE * msf->verticalHeader()->defaultSectionSize());
+    msf->setMinimumSize(msf->widthShowingAllColumns(),
+                        RIGHEVISTE * msf->verticalHeader()->defaultSectionSize());
     msf->scrollToTop();
     // The frame around the window grows with the view; it never shrinks under the user.
     QWidget* cornice = platform::registry().frame(QString::fromLatin1(nome()));

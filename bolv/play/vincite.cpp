@@ -6,9 +6,7 @@
 #include "grid.h"
 #include "textformat.h"
 
-#include <QHeaderView>
 #include <QLabel>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace bolv {
@@ -39,10 +37,7 @@ void vincite::costruisci() {
 
     riempi(*griglia);
     // Every column in view beside the scroll bar, and half of the table.
-    griglia->setMinimumSize(griglia->horizontalHeader()->length() +
-                                griglia->verticalScrollBar()->sizeHint().width() +
-                                2 * griglia->frameWidth(),
-                            griglia->twipsToPixels(6000));
+    griglia->setMinimumSize(griglia->widthShowingAllColumns(), griglia->twipsToPixels(6000));
 }
 
 void vincite::riempi(platform::Grid& griglia) {
