@@ -174,6 +174,10 @@ struct CasoLetterale {
     EsitoGenerazione esito;
 };
 
+void PrintTo(const CasoLetterale& c, std::ostream* os) {
+    *os << c.nome;
+}
+
 class GeneraComeLetterale : public testing::TestWithParam<CasoLetterale> {};
 
 TEST_P(GeneraComeLetterale, StessaGrigliaStessoStatoCasuale) {

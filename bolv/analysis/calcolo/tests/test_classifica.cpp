@@ -129,6 +129,10 @@ struct Caso {
     unsigned seme;
 };
 
+void PrintTo(const Caso& c, std::ostream* os) {
+    *os << c.nome;
+}
+
 class Oracolo : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(Oracolo, EnumeratoriERunVeloceComeLaForzaBruta) {
@@ -257,6 +261,23 @@ struct Vincolo {
     const char* messaggio;   // when refused
 };
 
+// The case's name: the text as typed, each full stop an underscore and the other marks
+// spelled out, then k.
+std::string nome(const Vincolo& v) {
+    std::string n = v.testo[0] == '\0' ? "vuoto" : "";
+    for (const char* c = v.testo; *c != '\0'; ++c)
+        n += *c == '.'   ? "_"
+             : *c == ',' ? "virgola"
+             : *c == ' ' ? "spazio"
+             : *c == '-' ? "meno"
+                         : std::string(1, *c);
+    return n + "_k" + std::to_string(v.k);
+}
+
+void PrintTo(const Vincolo& v, std::ostream* os) {
+    *os << nome(v);
+}
+
 class Vincoli : public ::testing::TestWithParam<Vincolo> {};
 
 TEST_P(Vincoli, TestoInNumeriOMessaggio) {
@@ -293,6 +314,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Vincolo{"90", 2, {90}, ""}, Vincolo{"000090", 2, {90}, ""},
                       Vincolo{"99999999999999999999", 2, {}, NONVALIDI},
                       Vincolo{"12.12", 2, {}, UGUALI}, Vincolo{"12.012", 3, {}, UGUALI},
-                      Vincolo{"300.300", 3, {}, NONVALIDI}));
+                      Vincolo{"300.300", 3, {}, NONVALIDI}),
+    [](const ::testing::TestParamInfo<Vincolo>& i) { return nome(i.param); });
 
 } // namespace

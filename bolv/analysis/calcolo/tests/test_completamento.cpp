@@ -52,6 +52,10 @@ struct Caso {
     Statcombinazione atteso;
 };
 
+void PrintTo(const Caso& c, std::ostream* os) {
+    *os << c.nome;
+}
+
 class Completamento : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(Completamento, StatisticheDelGruppo) {
