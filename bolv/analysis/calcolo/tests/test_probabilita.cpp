@@ -1,5 +1,4 @@
 // The equity index: payout times probability, only where the payout table has a value.
-#include "combinatoria.h"
 #include "probabilita.h"
 
 #include <gtest/gtest.h>
@@ -15,12 +14,21 @@ TEST(IndiceEquita, PayoutOverCyclicityWithinTheTable) {
         int n, k;
         double atteso;
     };
+    // Chances counted by hand among the C(90, 5) = 43,949,268 draws of one wheel.
+    constexpr double ESTRAZIONI = 43949268;
     const Caso casi[] = {
-        {1, 1, 1.0 / 18},                 // payout 1, one chance in 18
-        {2, 2, 7 * probabilita(2, 2)},    // payout of ambo on two numbers: 2 + 5
-        {10, 5, 50 * probabilita(10, 5)}, // the table's last value
-        {10, 1, 46 * probabilita(10, 1)}, // at least one of ten
-        {1, 2, 0},                        // a sorte above the numbers played
+        {1, 1, 1.0 / 18}, // payout 1, one chance in 18
+        // Payout of ambo on two numbers: 2 + 5; both drawn with 3 of the other 88:
+        // C(88, 3) = 109,736 draws, that is 2 in 801.
+        {2, 2, 7 * 2.0 / 801},
+        // Payout 2 + 10; two of the three with 3 of the other 87, or all three with 2:
+        // 3 C(87, 3) + C(87, 2) = 317,985 + 3,741 draws.
+        {3, 2, 12 * 321726 / ESTRAZIONI},
+        // The table's last value; C(10, 5) = 252 draws.
+        {10, 5, 50 * 252 / ESTRAZIONI},
+        // At least one of ten: every draw but the C(80, 5) = 24,040,016 without any of them.
+        {10, 1, 46 * (43949268 - 24040016) / ESTRAZIONI},
+        {1, 2, 0}, // a sorte above the numbers played
         {3, 4, 0},
         {11, 1, 0}, // past the payout table
         {90, 5, 0},
