@@ -2,7 +2,8 @@
 # Installs what the build needs (Debian packages) and builds everything into build/.
 # "scripts/setup.sh sanitizers" builds instead into build-asan/ with clang, every library and
 # test under AddressSanitizer and UndefinedBehaviorSanitizer (the first report ends the
-# program), with the fuzz targets beside them. BOLV_BUILD names another build folder.
+# program), with the fuzz targets beside them. BOLV_BUILD names another build folder;
+# BOLV_WERROR=ON makes every compiler warning an error, as CI builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 kind="${1:-plain}"
@@ -37,10 +38,11 @@ if [ "$kind" = sanitizers ]; then
     CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_FLAGS="$sanitize -fsanitize=fuzzer-no-link" \
         -DCMAKE_EXE_LINKER_FLAGS="$sanitize" -DCMAKE_MODULE_LINKER_FLAGS="$sanitize" \
-        -DBOLV_PACKAGE_TEST=OFF > /dev/null
+        -DBOLV_PACKAGE_TEST=OFF -DBOLV_WERROR="${BOLV_WERROR:-OFF}" > /dev/null
     cmake --build "$build"
     exit 0
 fi
 build="${BOLV_BUILD:-build}"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBOLV_WERROR="${BOLV_WERROR:-OFF}" > /dev/null
 cmake --build "$build"

@@ -63,8 +63,9 @@ TEST_F(Caricamento, TwoFamiliesAreReadAndTheOthersAreEmpty) {
     EXPECT_EQ(famiglia(s.tabformazioni, 6, 3), cadenze.formazioni);
     for (int g = 1; g <= GRUPPIFORMAZIONI; ++g)
         for (int f = 1; f <= FAMIGLIEFORMAZIONI; ++f)
-            if (!(g == 1 && f == 1) && !(g == 6 && f == 3))
+            if (!(g == 1 && f == 1) && !(g == 6 && f == 3)) {
                 EXPECT_TRUE(famiglia(s.tabformazioni, g, f).empty()) << g << " " << f;
+            }
     // Outside the groups and families: nothing, without reading elsewhere.
     EXPECT_TRUE(famiglia(s.tabformazioni, 0, 1).empty());
     EXPECT_TRUE(famiglia(s.tabformazioni, 7, 1).empty());
