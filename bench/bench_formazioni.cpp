@@ -1,5 +1,6 @@
-// Opening the formations and situation windows on the shipped archive with the pair and
-// triple tables active: from the construction of the window to its table filled and shown.
+// Opening the formations and situation windows on the shipped archive and formations table
+// ("tab.dat") with the pair and triple tables active: from the construction of the window to
+// its table filled and shown.
 // The formations window is opened as the "Tabelle" menu does, by a group and a family,
 // for its lightest family (Ambi Gemelli, ambo) and its heaviest (Lunghette, terno: 120
 // triples a formation on eleven wheels).
