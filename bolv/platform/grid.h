@@ -173,6 +173,8 @@ class Grid : public QTableView {
     void cellDoubleClicked(int row, int col);
 
   protected:
+    // The view's own selection by a rectangle stays beside the one by corners above.
+    using QTableView::setSelection;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void updateGeometries() override;
