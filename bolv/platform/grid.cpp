@@ -427,12 +427,6 @@ int Grid::colSel() const {
     return col() == s.left ? s.right : s.left;
 }
 
-void Grid::setRow(int row) {
-    setCurrentCell(row, col());
-}
-void Grid::setCol(int col) {
-    setCurrentCell(row(), col);
-}
 void Grid::setCurrentCell(int row, int col) {
     setSelection(row, col, row, col);
 }
