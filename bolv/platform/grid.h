@@ -119,11 +119,9 @@ class Grid : public QTableView {
     //     grid.fillRows(1, std::move(texts)); // the rows below it
     void fillRows(int firstRow, QStringList texts);
 
-    // Current cell and the opposite corner of the selected rectangle.
+    // Current cell; a selection runs from it to the opposite corner (rowSel, colSel).
     int row() const;
     int col() const;
-    int rowSel() const;
-    int colSel() const;
     void setCurrentCell(int row, int col); // selects just that cell
     void setSelection(int row, int col, int rowSel, int colSel);
     CellRange selectedRange() const; // normalised, current cell when nothing selected
