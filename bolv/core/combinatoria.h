@@ -8,11 +8,8 @@
 
 namespace bolv {
 
-// C(n, k) exactly in 64 bits; fuori32bit() tells a caller that needs a 32-bit value.
+// C(n, k) exactly in 64 bits.
 int64_t numcombinazioni(int n, int k);
-inline bool fuori32bit(int64_t v) {
-    return v > INT32_MAX;
-}
 double probabilita(int n, int k);
 double ciclicita(int n, int k);
 

@@ -43,10 +43,6 @@ std::vector<uint8_t> immagineconfigurazione(const std::array<int16_t, NUMCONFIG>
     return dati;
 }
 
-bool scriviconfigurazione(const Stato& s) {
-    return scrivifilesicuro(s.percorso("bolv.cfg"), immagineconfigurazione(s.configurazione));
-}
-
 bool leggivincite(Stato& s) {
     const auto dati = leggiesatto(s, "vincite.dat", DIMVINCITE);
     if (!dati) return false;

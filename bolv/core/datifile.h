@@ -15,8 +15,6 @@
 namespace bolv {
 
 bool leggiconfigurazione(Stato& s);
-// Through a temporary file: false (and the old file kept) on failure.
-bool scriviconfigurazione(const Stato& s);
 bool leggivincite(Stato& s);
 bool leggiformazioni(Stato& s);
 

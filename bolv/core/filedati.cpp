@@ -42,4 +42,11 @@ std::optional<std::string> controllafiledati(const std::string& cartella) {
     return std::nullopt;
 }
 
+std::vector<std::string> nomifiledati() {
+    std::vector<std::string> nomi;
+    for (const auto& f : richiesti)
+        nomi.push_back(f.nome);
+    return nomi;
+}
+
 } // namespace bolv

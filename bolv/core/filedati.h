@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace bolv {
 
@@ -11,5 +12,8 @@ namespace bolv {
 // of its layout; nullopt when all four are in place. A file of the wrong size is treated as
 // a missing one: reading it would leave part of the tables undefined.
 std::optional<std::string> controllafiledati(const std::string& cartella);
+
+// The names of those four files, in that order: the files a new user's folder is given.
+std::vector<std::string> nomifiledati();
 
 } // namespace bolv

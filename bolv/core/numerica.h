@@ -16,7 +16,5 @@ inline int16_t MinInt(int16_t a, int16_t b) {
 inline int16_t MaxInt(int16_t a, int16_t b) {
     return a > b ? a : b;
 }
-// Adds valore to conta consecutive elements starting at inizio.
-void AddInt(int16_t* inizio, int16_t valore, int32_t conta);
 
 } // namespace bolv

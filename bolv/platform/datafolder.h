@@ -10,27 +10,22 @@
 
 namespace platform {
 
-// The files the program cannot start without.
-inline const QStringList requiredDataFiles = {
-    QStringLiteral("bolv.cfg"), QStringLiteral("archivio.dat"), QStringLiteral("tab.dat"),
-    QStringLiteral("vincite.dat")};
-
 struct DataFolder {
     QString path;         // the folder to use
     bool perUser = false; // the per-user folder was chosen
     QStringList seeded;   // files copied into it now
 };
 
-// programFolder: the executable's folder; shippedFolders: where shipped
-// copies may be found when programFolder is not used (program folder first);
-// userFolder: the per-user folder. When no folder can be made to hold every
+// files: the files the program cannot start without; programFolder: the
+// executable's folder; shippedFolders: where shipped copies may be found when
+// programFolder is not used (program folder first); userFolder: the per-user
+// folder. When no folder can be made to hold every
 // file, programFolder is returned (start-up then reports the missing file).
 DataFolder resolveDataFolder(const QString& programFolder, const QStringList& shippedFolders,
-                             const QString& userFolder,
-                             const QStringList& files = requiredDataFiles);
+                             const QString& userFolder, const QStringList& files);
 
 // The same for the running program: the executable's folder, the shipped
 // copies there or in ../share/bolv, and QStandardPaths::AppDataLocation.
-DataFolder dataFolder(const QStringList& files = requiredDataFiles);
+DataFolder dataFolder(const QStringList& files);
 
 } // namespace platform

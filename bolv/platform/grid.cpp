@@ -417,22 +417,6 @@ CellRange Grid::selectedRange() const {
     return range;
 }
 
-int Grid::rowSel() const {
-    const CellRange s = selectedRange();
-    return row() == s.top ? s.bottom : s.top;
-}
-
-int Grid::colSel() const {
-    const CellRange s = selectedRange();
-    return col() == s.left ? s.right : s.left;
-}
-
-void Grid::setRow(int row) {
-    setCurrentCell(row, col());
-}
-void Grid::setCol(int col) {
-    setCurrentCell(row(), col);
-}
 void Grid::setCurrentCell(int row, int col) {
     setSelection(row, col, row, col);
 }

@@ -119,13 +119,9 @@ class Grid : public QTableView {
     //     grid.fillRows(1, std::move(texts)); // the rows below it
     void fillRows(int firstRow, QStringList texts);
 
-    // Current cell and the opposite corner of the selected rectangle.
+    // Current cell; a selection runs from it to the opposite corner (rowSel, colSel).
     int row() const;
     int col() const;
-    int rowSel() const;
-    int colSel() const;
-    void setRow(int row);
-    void setCol(int col);
     void setCurrentCell(int row, int col); // selects just that cell
     void setSelection(int row, int col, int rowSel, int colSel);
     CellRange selectedRange() const; // normalised, current cell when nothing selected
@@ -138,7 +134,6 @@ class Grid : public QTableView {
 
     QColor cellForeColor(int row, int col) const { return content().foreColor(row, col); }
     QColor cellBackColor(int row, int col) const { return content().backColor(row, col); }
-    bool cellFontBold(int row, int col) const { return content().bold(row, col); }
     void setCellForeColor(int row, int col, const QColor& c);
     void setCellBackColor(int row, int col, const QColor& c);
     void setCellFontBold(int row, int col, bool bold);

@@ -78,8 +78,6 @@ class GridContent {
 
     MergeMode mergeMode() const { return mergeMode_; }
     void setMergeMode(MergeMode m) { mergeMode_ = m; }
-    bool mergeRow(int row) const { return mergeRows_[row]; }
-    bool mergeCol(int col) const { return mergeCols_[col]; }
     void setMergeRow(int row, bool on) { mergeRows_[row] = on; }
     void setMergeCol(int col, bool on) { mergeCols_[col] = on; }
     // The merged rectangles to show: runs of at least two equal, non-empty

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,10 +20,17 @@
 namespace platform {
 
 namespace {
-const QString resourceFolder = QStringLiteral(":/guida");
+QString& pagesFolder() {
+    static QString folder;
+    return folder;
+}
+
+QString pageOf(const QString& file) {
+    return QStringLiteral("qrc") + pagesFolder() + QLatin1Char('/') + file;
+}
 
 QString topicPage(int context) {
-    return QStringLiteral("qrc:/guida/contesto-%1.html").arg(context);
+    return pageOf(QStringLiteral("contesto-%1.html").arg(context));
 }
 
 QString resourcePath(const QString& page) {
@@ -49,10 +57,10 @@ QString plainOf(const QString& html) {
 
 // Every page in contents order: the contents, the topics by context, the index.
 QStringList allPages() {
-    QStringList pages{helpContentsPage};
+    QStringList pages{helpContentsPage()};
     for (int c : helpContexts())
         pages << topicPage(c);
-    pages << helpIndexPage;
+    pages << helpIndexPage();
     return pages;
 }
 
@@ -61,7 +69,7 @@ void request(HelpRequest::Kind kind, int context, const QString& page) {
     if (HelpSeam* seam = HelpSeam::active()) {
         const QString shown =
             !page.isEmpty() ? page
-                            : (seam->requests().isEmpty() ? helpContentsPage
+                            : (seam->requests().isEmpty() ? helpContentsPage()
                                                           : seam->requests().constLast().page);
         seam->record({kind, context, shown});
         return;
@@ -71,7 +79,7 @@ void request(HelpRequest::Kind kind, int context, const QString& page) {
     if (!page.isEmpty())
         w->showPage(page);
     else if (w->currentPage().isEmpty())
-        w->showPage(helpContentsPage);
+        w->showPage(helpContentsPage());
     w->show();
     w->raise();
     w->activateWindow();
@@ -79,18 +87,31 @@ void request(HelpRequest::Kind kind, int context, const QString& page) {
 }
 } // namespace
 
+void setHelpPages(const QString& folder) {
+    pagesFolder() = folder;
+}
+
+QString helpContentsPage() {
+    return pageOf(QStringLiteral("indice.html"));
+}
+
+QString helpIndexPage() {
+    return pageOf(QStringLiteral("indice-analitico.html"));
+}
+
 bool helpTopicExists(int context) {
     return QFile::exists(resourcePath(topicPage(context)));
 }
 
 QString helpPage(int context) {
-    return helpTopicExists(context) ? topicPage(context) : helpContentsPage;
+    return helpTopicExists(context) ? topicPage(context) : helpContentsPage();
 }
 
 QList<int> helpContexts() {
     QList<int> contexts;
+    if (pagesFolder().isEmpty()) return contexts;
     static const QRegularExpression name(QStringLiteral("^contesto-(\\d+)\\.html$"));
-    for (const QString& file : QDir(resourceFolder).entryList(QDir::Files)) {
+    for (const QString& file : QDir(pagesFolder()).entryList(QDir::Files)) {
         const QRegularExpressionMatch m = name.match(file);
         if (m.hasMatch()) contexts << m.captured(1).toInt();
     }
@@ -102,10 +123,10 @@ void showHelpTopic(int context) {
     request(HelpRequest::Topic, context, helpPage(context));
 }
 void showHelpContents() {
-    request(HelpRequest::Contents, 0, helpContentsPage);
+    request(HelpRequest::Contents, 0, helpContentsPage());
 }
 void showHelpIndex() {
-    request(HelpRequest::Index, 0, helpIndexPage);
+    request(HelpRequest::Index, 0, helpIndexPage());
 }
 void showHelpSearch() {
     request(HelpRequest::Search, 0, {});
@@ -133,7 +154,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Dialog) {
 
 void HelpWindow::setupUi() {
     setObjectName(QStringLiteral("guida"));
-    setWindowTitle(QStringLiteral("Guida di Bolv"));
+    setWindowTitle(QStringLiteral("Guida di ") + QGuiApplication::applicationDisplayName());
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("pagina"));
     browser_->setOpenLinks(true);

@@ -1,7 +1,8 @@
-// The program's help: short Italian topics, one per help context number of
-// the windows, plus contents, index and search, in HTML kept in the program's
-// resources and shown in one help window (a QTextBrowser).
-// A context without a topic shows the contents, silently.
+// The program's help: topics, one per help context number of the windows,
+// plus contents, index and search, in HTML pages the program gives from its
+// resources, shown in one help window (a QTextBrowser) titled after the
+// application's display name. A context without a topic shows the contents,
+// silently.
 //
 // Seam: while a HelpSeam exists no help window opens; it records the page
 // each request resolved to.
@@ -20,14 +21,19 @@ class QListWidget;
 
 namespace platform {
 
-// The resource page of a context ("qrc:/guida/contesto-7.html"), or the
-// contents page when there is no topic for it.
+// The resource folder of the pages (":/guida"): "indice.html" is the
+// contents, "indice-analitico.html" the index, "contesto-N.html" the topic of
+// context N. Set at start-up, before any help is asked for.
+void setHelpPages(const QString& folder);
+
+// The page of a context ("qrc:/guida/contesto-7.html"), or the contents page
+// when there is no topic for it.
 QString helpPage(int context);
 bool helpTopicExists(int context);
 QList<int> helpContexts(); // the contexts that have a topic
 
-inline const QString helpContentsPage = QStringLiteral("qrc:/guida/indice.html");
-inline const QString helpIndexPage = QStringLiteral("qrc:/guida/indice-analitico.html");
+QString helpContentsPage();
+QString helpIndexPage();
 
 void showHelpTopic(int context);
 void showHelpContents();

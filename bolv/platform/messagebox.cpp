@@ -36,6 +36,10 @@ QString shownText(const QString& text) {
 }
 } // namespace
 
+QString defaultTitle() {
+    return QGuiApplication::applicationDisplayName();
+}
+
 QWidget* boxParent() {
     if (QMainWindow* main = registry().mainWindow(); main && main->isVisible()) return main;
     return QApplication::activeWindow();

@@ -1,5 +1,5 @@
 // Message boxes and input boxes as the windows use them: a text, a title
-// that defaults to the program's name, OK or Yes/No, an optional icon.
+// that defaults to the application's display name, OK or Yes/No, an optional icon.
 //
 // Seam: while a BoxSeam exists no box appears; it records every box asked
 // for and answers questions and input boxes from its queues.
@@ -16,21 +16,21 @@ class QWidget;
 
 namespace platform {
 
-inline const QString defaultTitle = QStringLiteral("Bolv");
+QString defaultTitle(); // QGuiApplication::applicationDisplayName()
 
 enum class Buttons { Ok, YesNo };
 enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Answer { Ok, Yes, No, Cancel };
 
 // A box with OK only. Lone carriage returns in the text show as line breaks.
-void message(const QString& text, const QString& title = defaultTitle, Icon icon = Icon::None);
+void message(const QString& text, const QString& title = defaultTitle(), Icon icon = Icon::None);
 // A Yes/No question; true only when the answer is Yes.
-bool ask(const QString& text, const QString& title = defaultTitle, Icon icon = Icon::None);
+bool ask(const QString& text, const QString& title = defaultTitle(), Icon icon = Icon::None);
 // The general form of both.
 Answer messageBox(const QString& text, Buttons buttons, Icon icon = Icon::None,
-                  const QString& title = defaultTitle);
+                  const QString& title = defaultTitle());
 // The typed answer, or an empty text when the box is cancelled.
-QString inputBox(const QString& prompt, const QString& title = defaultTitle,
+QString inputBox(const QString& prompt, const QString& title = defaultTitle(),
                  const QString& proposed = {});
 
 // The window boxes are shown over: the registered main window, else the active one.

@@ -141,7 +141,7 @@ class PainterSurface : public PrintSurface {
 std::unique_ptr<QPrinter> pdfInsteadOfPrinter() {
     const QString path = askPdfFile();
     if (path.isEmpty()) {
-        message(noPrinterMessage, defaultTitle, Icon::Exclamation);
+        message(noPrinterMessage, defaultTitle(), Icon::Exclamation);
         return nullptr;
     }
     return pdfPrinter(path);
@@ -277,7 +277,7 @@ std::unique_ptr<PrintSurface> surfaceOn(std::unique_ptr<QPrinter> printer) {
     const QString name = printerName(*printer);
     auto surface = std::make_unique<PainterSurface>(std::move(printer));
     if (!surface->started()) {
-        message(printFailedMessage(name), defaultTitle, Icon::Exclamation);
+        message(printFailedMessage(name), defaultTitle(), Icon::Exclamation);
         return nullptr;
     }
     return surface;

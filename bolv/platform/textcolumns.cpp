@@ -22,10 +22,4 @@ QStringList TextColumns::lines() const {
     return all;
 }
 
-QStringList TextColumns::takeFinished() {
-    QStringList done;
-    done.swap(lines_);
-    return done;
-}
-
 } // namespace platform

@@ -16,10 +16,7 @@ class TextColumns {
     void newLine();
     // The finished lines, then the unfinished one when it is not empty.
     QStringList lines() const;
-    const QString& currentLine() const { return current_; }
     const QStringList& finishedLines() const { return lines_; }
-    // Takes the finished lines out (the printer draws them as they come).
-    QStringList takeFinished();
 
   private:
     QStringList lines_;

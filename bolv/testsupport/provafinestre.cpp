@@ -4,12 +4,14 @@
 
 #include "windowregistry.h"
 
+#include <QGuiApplication>
 #include <QLocale>
 
 namespace prova {
 
 void Provafinestre::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Bolv"));
     bolv::aggiungitabelle();
     platform::registry().reset();
 }

@@ -2,9 +2,9 @@
 //
 // A test class derives from Provafinestre instead of QObject. Before its first test the
 // Italian locale is pinned (dates, weekdays and numbers are written as the program shows
-// them) and the window tables are made known (help contexts, the windows a recomputation
-// closes); before and after every test the window registry is emptied. A test class that
-// needs its own init() or cleanup() calls Provafinestre's from it.
+// them), the boxes are titled with the program's name, and the window tables are made known (help
+// contexts, the windows a recomputation closes); before and after every test the window registry is
+// emptied. A test class that needs its own init() or cleanup() calls Provafinestre's from it.
 //
 // The program folder and archive of a test, and a started program, are in
 // archiviodiprova.h.

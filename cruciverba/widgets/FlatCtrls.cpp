@@ -261,10 +261,6 @@ void TFlatSpeedButton::setGrayedInactive(bool grayed) {
     repaintOnChange(grayedInactive_, grayed);
 }
 
-void TFlatSpeedButton::setLayout(TButtonLayout layout) {
-    repaintOnChange(layout_, layout);
-}
-
 void TFlatSpeedButton::setMargin(int margin) {
     if (margin < -1 || margin == margin_) return;
     margin_ = margin;
@@ -273,10 +269,6 @@ void TFlatSpeedButton::setMargin(int margin) {
 
 void TFlatSpeedButton::setSpacing(int spacing) {
     repaintOnChange(spacing_, spacing);
-}
-
-void TFlatSpeedButton::setStyle(TButtonStyle style) {
-    repaintOnChange(style_, style);
 }
 
 void TFlatSpeedButton::setTransparent(bool transparent) {

@@ -95,14 +95,10 @@ class TFlatSpeedButton : public QWidget {
     void setInitPause(int milliseconds) { initPause_ = milliseconds; }
     int repeatInterval() const { return repeatInterval_; }
     void setRepeatInterval(int milliseconds) { repeatInterval_ = milliseconds; }
-    TButtonLayout layout() const { return layout_; }
-    void setLayout(TButtonLayout layout);
     int margin() const { return margin_; }
     void setMargin(int margin); // below -1 is refused; -1 centres
     int spacing() const { return spacing_; }
     void setSpacing(int spacing); // -1 spreads the free room evenly
-    TButtonStyle style() const { return style_; }
-    void setStyle(TButtonStyle style);
     bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
     bool wordWrap() const { return wordWrap_; }
@@ -158,10 +154,10 @@ class TFlatSpeedButton : public QWidget {
     bool grayedInactive_ = true;
     int initPause_ = 500;
     int repeatInterval_ = 100;
-    TButtonLayout layout_ = TButtonLayout::blGlyphTop;
+    static constexpr TButtonLayout layout_ = TButtonLayout::blGlyphTop;
     int margin_ = -1;
     int spacing_ = 1;
-    TButtonStyle style_ = TButtonStyle::bsAutoDetect;
+    static constexpr TButtonStyle style_ = TButtonStyle::bsAutoDetect;
     bool transparent_ = false;
     bool wordWrap_ = false;
     QColor fontColor_;

@@ -26,7 +26,7 @@ QString sceglibackup(const QString& titolo, const QString& estensione, bool salv
 }
 
 void mostraerrore(const std::string& testo) {
-    platform::message(QString::fromStdString(testo), platform::defaultTitle,
+    platform::message(QString::fromStdString(testo), platform::defaultTitle(),
                       platform::Icon::Critical);
 }
 

@@ -3,6 +3,7 @@
 #include "archivio.h"
 #include "copiearchivio.h"
 #include "datifile.h"
+#include "impostazioni.h"
 #include "supporto.h"
 
 #include <gtest/gtest.h>
@@ -76,25 +77,29 @@ TEST(DatiFile, ConfigurationWrittenAndReadBack) {
     prove::Cartella cartella;
     Stato s;
     s.cartellaprogramma = cartella.testo();
+    Slotconfigurazione nuova;
     for (int i = 0; i < NUMCONFIG; ++i)
-        s.configurazione[i] = static_cast<int16_t>(i * 300 - 7000);
-    ASSERT_TRUE(scriviconfigurazione(s));
+        nuova[i] = static_cast<int16_t>(i * 300 - 7000);
+    ASSERT_TRUE(salvaconfigurazione(s, nuova));
+    EXPECT_EQ(s.configurazione, nuova);
     const auto img = prove::leggi(cartella / "bolv.cfg");
     ASSERT_EQ(img.size(), static_cast<size_t>(DIMCONFIG));
     EXPECT_EQ(img[0], 0xA8); // -7000 is 0xE4A8, low byte first
     EXPECT_EQ(img[1], 0xE4);
-    EXPECT_EQ(img, immagineconfigurazione(s.configurazione));
-    const auto scritta = s.configurazione;
+    EXPECT_EQ(img, immagineconfigurazione(nuova));
     s.configurazione.fill(0);
     ASSERT_TRUE(leggiconfigurazione(s));
-    EXPECT_EQ(s.configurazione, scritta);
+    EXPECT_EQ(s.configurazione, nuova);
 
-    // A write that cannot be made keeps the old file and leaves nothing behind.
-    s.configurazione.fill(1);
+    // A write that cannot be made keeps the old file, and the slots in memory, and leaves
+    // nothing behind.
+    Slotconfigurazione uno;
+    uno.fill(1);
     {
         prove::Discopieno pieno(DIMCONFIG / 2);
-        EXPECT_FALSE(scriviconfigurazione(s));
+        EXPECT_FALSE(salvaconfigurazione(s, uno));
     }
+    EXPECT_EQ(s.configurazione, nuova);
     EXPECT_EQ(prove::leggi(cartella / "bolv.cfg"), img);
     EXPECT_EQ(prove::nomi(cartella / ""), std::vector<std::string>{"bolv.cfg"});
 }

@@ -31,14 +31,12 @@ TEST(Combinatoria, BinomialCoefficientsExactIn64Bits) {
         {90, 90, 1},
         {64, 6, 74974368},                             // past the 32-bit running product of old
         {90, 6, 622614630},                            // the last one within 32 bits for n = 90
-        {90, 7, 7471375560LL},                         // beyond 32 bits: reported, never wrapped
+        {90, 7, 7471375560LL},                         // beyond 32 bits: never wrapped
         {90, 45, std::numeric_limits<int64_t>::max()}, // beyond 64 bits: saturated
         {66, 33, 7219428434016265740LL},               // the largest C(n, n/2) in 63 bits
     };
     for (const auto& c : casi)
         EXPECT_EQ(numcombinazioni(c.n, c.k), c.atteso) << c.n << " " << c.k;
-    EXPECT_FALSE(fuori32bit(numcombinazioni(90, 6)));
-    EXPECT_TRUE(fuori32bit(numcombinazioni(90, 7)));
 }
 
 TEST(Combinatoria, ProbabilityOfAtLeastKOfNInOneWheel) {
@@ -92,9 +90,6 @@ TEST(Numerica, SmallRoutines) {
     EXPECT_EQ(InCount("", '.'), 0u);
     EXPECT_EQ(MinInt(5, 3), 3);
     EXPECT_EQ(MaxInt(-5, 3), 3);
-    std::vector<int16_t> tabella = {0, 1, -2, 7, 9};
-    AddInt(tabella.data() + 1, 10, 3);
-    EXPECT_EQ(tabella, (std::vector<int16_t>{0, 11, 8, 17, 9}));
 }
 
 TEST(Testo, PlainDecimalConversion) {

@@ -25,6 +25,7 @@ using namespace platform;
 class TestSeams : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase();
     void boxesAreRecordedAndAnswered();
     void fileDialogTellsCancelFromAChoice();
     void fileDialogFilterAndProposedName_data();
@@ -41,6 +42,12 @@ class TestSeams : public QObject {
     void mousePointerShapes();
     void clipboardKeepsText();
 };
+
+// The program's name and help pages, as a program gives them at start-up.
+void TestSeams::initTestCase() {
+    QApplication::setApplicationDisplayName(QStringLiteral("Bolv"));
+    setHelpPages(QStringLiteral(":/provaguida"));
+}
 
 void TestSeams::boxesAreRecordedAndAnswered() {
     BoxSeam seam;
@@ -219,10 +226,10 @@ void TestSeams::helpResolvesTopicsAndFallsBackToTheContents() {
     showHelpTopic(99); // no such topic: the contents, without a word
     showHelpIndex();
     QCOMPARE(seam.requests().size(), 3);
-    QCOMPARE(seam.requests()[0].page, QStringLiteral("qrc:/guida/contesto-70.html"));
-    QCOMPARE(seam.requests()[1].page, helpContentsPage);
+    QCOMPARE(seam.requests()[0].page, QStringLiteral("qrc:/provaguida/contesto-70.html"));
+    QCOMPARE(seam.requests()[1].page, helpContentsPage());
     QCOMPARE(seam.requests()[2].kind, HelpRequest::Index);
-    QCOMPARE(seam.requests()[2].page, helpIndexPage);
+    QCOMPARE(seam.requests()[2].page, helpIndexPage());
 }
 
 // "Indice...": the index, then its search, over the index.
@@ -233,16 +240,17 @@ void TestSeams::helpIndexKeepsItsPageForTheSearch() {
         showHelpIndex();
         showHelpSearch();
         QCOMPARE(seam.requests().size(), 3);
-        QCOMPARE(seam.requests()[0].page, helpContentsPage);
+        QCOMPARE(seam.requests()[0].page, helpContentsPage());
         QCOMPARE(seam.requests()[2].kind, HelpRequest::Search);
-        QCOMPARE(seam.requests()[2].page, helpIndexPage);
+        QCOMPARE(seam.requests()[2].page, helpIndexPage());
     }
     showHelpIndex();
     showHelpSearch();
     HelpWindow* w = HelpWindow::instance();
-    QCOMPARE(w->currentPage(), helpIndexPage);
+    QCOMPARE(w->currentPage(), helpIndexPage());
     QCOMPARE(w->focusWidget(), w->findChild<QWidget*>(QStringLiteral("cerca")));
     QCOMPARE(w->windowType(), Qt::Dialog);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Guida di Bolv"));
     delete w;
 }
 
@@ -252,8 +260,8 @@ void TestSeams::helpSearchFindsPagesWithEveryWord() {
     QStringList pages;
     for (const auto& f : found)
         pages << f.first;
-    QVERIFY(pages.contains(QStringLiteral("qrc:/guida/contesto-24.html")));
-    QVERIFY(!pages.contains(QStringLiteral("qrc:/guida/contesto-19.html")));
+    QVERIFY(pages.contains(QStringLiteral("qrc:/provaguida/contesto-24.html")));
+    QVERIFY(!pages.contains(QStringLiteral("qrc:/provaguida/contesto-19.html")));
     QVERIFY(searchHelp(QStringLiteral("terni parolachenonce")).isEmpty());
 }
 
