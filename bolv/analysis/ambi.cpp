@@ -164,7 +164,8 @@ void ambi::Command2_Click() {
     righe[0] = QStringLiteral("Tabella degli ambi");
     righe[1] = QStringLiteral("Ambi");
     righe[2] = QStringLiteral("Capogioco: ") + Combo1->itemText(capogioco);
-    salvagriglia(MSFlexGrid1->content(), righe, {0, 9, 18, 27, 36, 45, 54, 63, 72, 81, 90, 99});
+    salvatesto(rapportogriglia(s, MSFlexGrid1->content(), righe,
+                               {0, 9, 18, 27, 36, 45, 54, 63, 72, 81, 90, 99}));
 }
 
 } // namespace bolv

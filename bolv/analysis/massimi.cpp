@@ -16,7 +16,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -413,9 +412,7 @@ void massimi::Command3_Click() {
     d.setFileName(QStringLiteral("pronostico.pro"));
     if (!d.showSave()) return;
     const QString nome = d.fileName();
-    if (QFileInfo::exists(nome) &&
-        !platform::ask(QStringLiteral("Il file esiste già. Sostituire il file ?")))
-        return;
+    if (!confermascrittura(nome, QStringLiteral("Sostituire il file ?"))) return;
     if (!scrivisopra(nome.toStdString(), pronosticiclassifica(classificate, ultima.sorte)))
         platform::message(QStringLiteral("Nome di file non valido."));
 }

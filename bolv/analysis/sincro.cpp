@@ -4,12 +4,9 @@
 #include "nomifinestre.h"
 
 #include "grid.h"
-#include "messagebox.h"
-#include "printer.h"
 #include "textcolumns.h"
 #include "textformat.h"
 
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QPushButton>
 #include <algorithm>
@@ -114,28 +111,13 @@ void sincro::calcolasincronismi() {
 }
 
 void sincro::Command1_Click() {
-    const QStringList righe = righesincro(MSFlexGrid1->content());
-    if (!s.stampasufile) {
-        auto stampante = platform::openPrinter();
-        if (!stampante) return;
-        // Five wide columns: smaller type rather than a report cut at the paper's edge.
-        stampante->shrinkToFit(righe);
-        stampante->printLines(righe);
-        stampante->endDoc();
-        return;
-    }
-    const auto scelto = sceglifiletesto(QStringLiteral("Salva tabella su file di testo"),
-                                        QStringLiteral("sincronismi.txt"));
-    if (!scelto) return;
-    const QString& nome = *scelto;
-    if (nome.isEmpty() || QFileInfo(nome).isDir()) {
-        platform::message(QStringLiteral("Nome di file non valido."));
-        return;
-    }
-    if (QFileInfo::exists(nome) &&
-        !platform::ask(QStringLiteral("Il file esiste già. Appendere al file ?")))
-        return;
-    if (!accodatesto(nome, righe)) platform::message(QStringLiteral("Nome di file non valido."));
+    Rapportotesto r;
+    r.linee = righesincro(MSFlexGrid1->content());
+    r.dimensionescelta = false;
+    r.titolo = QStringLiteral("Salva tabella su file di testo");
+    r.proposto = QStringLiteral("sincronismi.txt");
+    r.seesiste = QStringLiteral("Appendere al file ?");
+    stampaosalva(r);
 }
 
 } // namespace bolv

@@ -4,14 +4,12 @@
 #include "nomifinestre.h"
 
 #include "grid.h"
-#include "messagebox.h"
 #include "mousepointer.h"
 #include "popupmenu.h"
 #include "textformat.h"
 #include "windowregistry.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -219,31 +217,22 @@ void situ::MSFlexGrid1_MouseDown(int riga, int colonna, Qt::MouseButton pulsante
     platform::popup(menunumero);
 }
 
-QStringList situ::report() const {
-    QStringList linee;
+Rapportotesto situ::rapporto() const {
+    Rapportotesto r;
     for (const std::string& l : reportsitu(celle, dataultimaestrazione(s).toStdString()))
-        linee << QString::fromStdString(l);
-    return linee;
+        r.linee << QString::fromStdString(l);
+    r.titolo = QStringLiteral("Salva tabella su file di testo");
+    r.proposto = QStringLiteral("Situazione estrazionale.txt");
+    r.seesiste = QStringLiteral("Appendere la tabella al file ?");
+    return r;
 }
 
 void situ::stampasitu() {
-    stampalinee(report());
+    stampatesto(s, rapporto());
 }
 
 void situ::stampasitufile() {
-    const auto scelto = sceglifiletesto(QStringLiteral("Salva tabella su file di testo"),
-                                        QStringLiteral("Situazione estrazionale.txt"));
-    if (!scelto) return; // cancelled: nothing is written
-    const QString& nome = *scelto;
-    const QString nonvalido = QStringLiteral("Nome di file non valido.");
-    if (nome.isEmpty() || QFileInfo(nome).isDir()) {
-        platform::message(nonvalido);
-        return;
-    }
-    if (QFileInfo::exists(nome) &&
-        !platform::ask(QStringLiteral("Il file esiste già. Appendere la tabella al file ?")))
-        return;
-    if (!accodatesto(nome, report())) platform::message(nonvalido);
+    salvatesto(rapporto());
 }
 
 } // namespace bolv

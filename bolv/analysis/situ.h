@@ -41,7 +41,7 @@ class situ : public Finestra {
     void compilasitu();
     void scrivigriglia();
     void MSFlexGrid1_MouseDown(int riga, int colonna, Qt::MouseButton pulsante);
-    QStringList report() const;
+    Rapportotesto rapporto() const;
 
     platform::Grid* MSFlexGrid1 = nullptr;
     std::array<QRadioButton*, 2> Option1{};

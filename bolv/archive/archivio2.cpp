@@ -9,14 +9,12 @@
 
 #include "grid.h"
 #include "messagebox.h"
-#include "printer.h"
 #include "textcolumns.h"
 #include "textformat.h"
 #include "windowregistry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -475,29 +473,14 @@ QStringList archivio2::righeruote() const {
 
 void archivio2::Command1_Click() {
     const QString titolo = QStringLiteral("Estrazione di ") + Label4->text();
-    if (s.stampasufile) {
-        salvaestrazione(titolo);
-        return;
-    }
-    auto stampante = platform::openPrinter();
-    if (!stampante) return; // the reason is already told
-    stampante->printLine(titolo);
-    stampante->newLine();
-    stampante->printLines(righeruote());
-    stampante->endDoc();
-}
-
-void archivio2::salvaestrazione(const QString& titolo) {
-    const auto scelto = sceglifiletesto(QStringLiteral("Salva estrazione su file di testo"),
-                                        Label4->text() + QStringLiteral(".txt"));
-    if (!scelto) return;
-    const QString& file = *scelto;
-    if (QFileInfo::exists(file) &&
-        !platform::ask(testo("Il file esiste già. Appendere l'estrazione al file ?")))
-        return;
-    QStringList righe = {RIGA, titolo, RIGA};
-    righe << righeruote() << RIGA << QString() << QString();
-    if (!accodatesto(file, righe)) platform::message(messaggioscrittura(file));
+    Rapportotesto r;
+    r.linee << RIGA << titolo << RIGA << righeruote() << RIGA << QString() << QString();
+    r.stampate << titolo << QString() << righeruote();
+    r.dimensionescelta = false;
+    r.titolo = QStringLiteral("Salva estrazione su file di testo");
+    r.proposto = Label4->text() + QStringLiteral(".txt");
+    r.seesiste = testo("Appendere l'estrazione al file ?");
+    stampaosalva(r);
 }
 
 void archivio2::Command10_Click() {

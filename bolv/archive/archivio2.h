@@ -55,7 +55,6 @@ class archivio2 : public Finestra {
     void Check4_Click();
     void Option1_Click(int indice);
     QStringList righeruote() const;
-    void salvaestrazione(const QString& titolo);
 
     void Command11_Click(); // "Modifica Data"
     void Command12_Click(); // "Salva Archivio"

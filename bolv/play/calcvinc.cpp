@@ -3,11 +3,9 @@
 #include "nomifinestre.h"
 
 #include "messagebox.h"
-#include "printer.h"
 #include "textformat.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -168,38 +166,14 @@ Rapportovincite calcvinc::rapporto() const {
 }
 
 void calcvinc::Command2_Click() {
-    const auto righe = rapportovincite(rapporto());
-    if (s.stampasufile)
-        salva(righe);
-    else
-        stampa(righe);
-}
-
-void calcvinc::stampa(const std::vector<Rigarapporto>& righe) const {
-    const auto stampante = platform::openPrinter();
-    if (!stampante) return;
-    for (const Rigarapporto& riga : righe) {
-        for (const auto& [colonna, t] : riga) {
-            if (colonna > 0) stampante->tab(colonna);
-            stampante->write(QString::fromStdString(t));
-        }
-        stampante->newLine();
-    }
-    stampante->endDoc();
-}
-
-void calcvinc::salva(const std::vector<Rigarapporto>& righe) const {
-    const auto scelto =
-        sceglifiletesto(QStringLiteral("Salva su file di testo"), QStringLiteral("vincite.txt"));
-    if (!scelto) return;
-    const QString& nome = *scelto;
-    if (QFileInfo::exists(nome) &&
-        !platform::ask(QStringLiteral("Il file esiste già. Appendere al file ?")))
-        return;
-    QStringList linee;
-    for (const std::string& l : righetesto(righe))
-        linee << QString::fromStdString(l);
-    if (!accodatesto(nome, linee)) platform::message(QStringLiteral("Nome di file non valido."));
+    Rapportotesto r;
+    for (const std::string& l : righetesto(rapportovincite(rapporto())))
+        r.linee << QString::fromStdString(l);
+    r.dimensionescelta = false;
+    r.titolo = QStringLiteral("Salva su file di testo");
+    r.proposto = QStringLiteral("vincite.txt");
+    r.seesiste = QStringLiteral("Appendere al file ?");
+    stampaosalva(r);
 }
 
 } // namespace bolv

@@ -25,8 +25,6 @@ class calcvinc : public Finestra {
     void Command2_Click(); // "Stampa"
     Puntate puntate() const;
     Rapportovincite rapporto() const;
-    void stampa(const std::vector<Rigarapporto>& righe) const;
-    void salva(const std::vector<Rigarapporto>& righe) const;
 
     // The counts of the last "Calcola" (printed as 0 and 0 before any).
     int giocati = 0;

@@ -1,18 +1,15 @@
 #include "sistemi.h"
 
-#include "archivio.h"
 #include "combinatoria.h"
 #include "lavorolungo.h"
 #include "nomifinestre.h"
 
 #include "messagebox.h"
 #include "mousepointer.h"
-#include "printer.h"
 #include "textformat.h"
 
 #include <QAbstractListModel>
 #include <QComboBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -280,30 +277,13 @@ QStringList sistemi::report() const {
 }
 
 void sistemi::Command2_Click() {
-    const QStringList linee = report();
-    if (s.stampasufile) return salvasufile(linee);
-    auto stampante = platform::openPrinter();
-    if (!stampante) return;
-    stampante->setFont(QStringLiteral("Courier"), s.dimensionecarattere);
-    stampante->printLines(linee);
-    stampante->endDoc();
-}
-
-// The report replaces the file chosen, written whole beside it and then renamed.
-void sistemi::salvasufile(const QStringList& linee) {
-    const auto scelto = sceglifiletesto(QStringLiteral("Salva sistema su file di testo"),
-                                        QStringLiteral("sistema.txt"));
-    if (!scelto) return;
-    const QString& nome = *scelto;
-    if (QFile::exists(nome) &&
-        !platform::ask(QStringLiteral("Il file esiste già. Sovrascrivere il file ?")))
-        return;
-    QByteArray testo;
-    for (const QString& l : linee)
-        testo += l.toUtf8() + "\r\n";
-    if (!scrivifilesicuro(QFile::encodeName(nome).toStdString(),
-                          std::vector<uint8_t>(testo.begin(), testo.end())))
-        platform::message(messaggioscrittura(nome));
+    Rapportotesto r;
+    r.linee = report();
+    r.titolo = QStringLiteral("Salva sistema su file di testo");
+    r.proposto = QStringLiteral("sistema.txt");
+    r.seesiste = QStringLiteral("Sovrascrivere il file ?");
+    r.sostituisce = true;
+    stampaosalva(r);
 }
 
 } // namespace bolv

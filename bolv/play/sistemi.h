@@ -38,7 +38,6 @@ class sistemi : public Finestra {
     void mostraproprieta(bool ortogonale);
     void mostraserie(const Letturasistema& l); // "Numeri in gioco" and "Serie integrali"
     QStringList report() const;
-    void salvasufile(const QStringList& linee);
 
     QLineEdit* Text1 = nullptr;
     QComboBox* Combo1 = nullptr;

@@ -238,8 +238,7 @@ void TestSitu::salva() {
     if (caso == "si") atteso = prima + reportatteso();
     if (caso == "no") atteso = prima;
     QCOMPARE(righefile(percorso), atteso);
-    QCOMPARE(finte.scatole.texts().contains(QStringLiteral("Nome di file non valido.")),
-             caso == "cartella");
+    QCOMPARE(finte.scatole.texts().contains(messaggioscrittura(percorso)), caso == "cartella");
     QVERIFY(finte.stampe.jobs().empty());
 }
 

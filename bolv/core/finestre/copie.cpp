@@ -4,9 +4,9 @@
 #include "copiearchivio.h"
 #include "filedialog.h"
 #include "messagebox.h"
+#include "servizi.h"
 #include "textformat.h"
 
-#include <QFileInfo>
 
 namespace bolv {
 
@@ -38,9 +38,8 @@ void creabackup() {
         sceglibackup(QStringLiteral("Crea backup dei dati"), QStringLiteral("bolv"), true);
     if (scelto.isEmpty()) return;
     // The archive itself is refused below: no point asking to overwrite it.
-    if (QFileInfo::exists(scelto) &&
-        !stessofile(scelto.toStdString(), s.percorso("archivio.dat")) &&
-        !platform::ask(QString::fromUtf8("Il file esiste già. Sovrascrivere ?")))
+    if (!stessofile(scelto.toStdString(), s.percorso("archivio.dat")) &&
+        !confermascrittura(scelto, QStringLiteral("Sovrascrivere ?")))
         return;
     if (const auto errore = copiabackup(s, scelto.toStdString())) mostraerrore(*errore);
 }

@@ -75,10 +75,11 @@ void Finestra::guida() const {
 
 void Finestra::stampaosalva(const platform::GridContent& griglia, const Righe& righe,
                             const std::vector<int>& colonne) const {
-    if (s.stampasufile)
-        salvagriglia(griglia, righe, colonne);
-    else
-        stampagriglia(griglia, righe, colonne);
+    stampaosalva(rapportogriglia(s, griglia, righe, colonne));
+}
+
+void Finestra::stampaosalva(const Rapportotesto& rapporto) const {
+    stampaosalvatesto(s, rapporto);
 }
 
 QLabel* Finestra::etichetta(const QString& nome, const QString& testo, QWidget* padre) {

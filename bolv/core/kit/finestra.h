@@ -51,6 +51,8 @@ class Finestra : public QWidget {
     // output setting.
     void stampaosalva(const platform::GridContent& griglia, const Righe& righe,
                       const std::vector<int>& colonne) const;
+    // A text report, the same way.
+    void stampaosalva(const Rapportotesto& rapporto) const;
 
     // Builders: the control, named, parented to padre (the window when null).
     QLabel* etichetta(const QString& nome, const QString& testo = {}, QWidget* padre = nullptr);

@@ -2,6 +2,7 @@
 
 #include "definizionefinestra.h"
 
+#include "archivio.h"
 #include "clipboard.h"
 #include "filedialog.h"
 #include "grid.h"
@@ -19,7 +20,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QTextEdit>
 
 namespace bolv {
@@ -79,19 +79,25 @@ QString dataultimaestrazione(const Stato& s) {
     return platform::formatDate(s.dateestrazioni[n], QStringLiteral("dd.mm.yyyy"));
 }
 
-void stampalinee(const QStringList& linee) {
+Rapportotesto rapportogriglia(const Stato& s, const platform::GridContent& griglia,
+                              const Righe& righe, const std::vector<int>& colonne) {
+    Rapportotesto r;
+    r.linee = righereport(griglia, righe, colonne, dataultimaestrazione(s));
+    r.titolo = QStringLiteral("Salva tabella su file di testo");
+    r.proposto = righe[1] + QStringLiteral(".txt");
+    r.seesiste = QStringLiteral("Appendere la tabella al file ?");
+    return r;
+}
+
+void stampatesto(const Stato& s, const Rapportotesto& r) {
     auto stampante = platform::openPrinter();
     if (!stampante) return;
-    stampante->setFont(QStringLiteral("Courier"), programma().dimensionecarattere);
+    const QStringList& linee = r.stampate.isEmpty() ? r.linee : r.stampate;
+    if (r.dimensionescelta) stampante->setFont(QStringLiteral("Courier"), s.dimensionecarattere);
     // A report wider than the paper is printed smaller rather than cut at the edge.
     stampante->shrinkToFit(linee);
     stampante->printLines(linee);
     stampante->endDoc();
-}
-
-void stampagriglia(const platform::GridContent& griglia, const Righe& righe,
-                   const std::vector<int>& colonne) {
-    stampalinee(righereport(griglia, righe, colonne, dataultimaestrazione(programma())));
 }
 
 QString messaggioscrittura(const QString& path) {
@@ -101,22 +107,17 @@ QString messaggioscrittura(const QString& path) {
                           "modificato.");
 }
 
-bool accodatesto(const QString& path, const QStringList& lines) {
+namespace {
+QByteArray righecrlf(const QStringList& lines) {
     QByteArray dati;
-    if (QFile::exists(path)) {
-        QFile vecchio(path);
-        if (!vecchio.open(QIODevice::ReadOnly)) return false;
-        dati = vecchio.readAll();
-    }
     for (const QString& l : lines)
         dati += l.toUtf8() + "\r\n";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(dati) != dati.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return dati;
+}
+
+bool scrivitesto(const QString& path, const QByteArray& dati) {
+    return scrivifilesicuro(QFile::encodeName(path).toStdString(),
+                            std::vector<uint8_t>(dati.begin(), dati.end()));
 }
 
 std::optional<QString> sceglifiletesto(const QString& titolo, const QString& proposto) {
@@ -128,23 +129,42 @@ std::optional<QString> sceglifiletesto(const QString& titolo, const QString& pro
     if (!dialogo.showSave()) return std::nullopt;
     return dialogo.fileName();
 }
+} // namespace
 
-void salvagriglia(const platform::GridContent& griglia, const Righe& righe,
-                  const std::vector<int>& colonne) {
-    const auto scelto =
-        sceglifiletesto(QStringLiteral("Salva tabella su file di testo"), righe[1] + ".txt");
+bool accodatesto(const QString& path, const QStringList& lines) {
+    QByteArray dati;
+    if (QFile::exists(path)) {
+        QFile vecchio(path);
+        if (!vecchio.open(QIODevice::ReadOnly)) return false;
+        dati = vecchio.readAll();
+    }
+    return scrivitesto(path, dati + righecrlf(lines));
+}
+
+bool confermascrittura(const QString& path, const QString& seesiste) {
+    return !QFileInfo::exists(path) ||
+           platform::ask(QStringLiteral("Il file esiste già. ") + seesiste);
+}
+
+void salvatesto(const Rapportotesto& r) {
+    const auto scelto = sceglifiletesto(r.titolo, r.proposto);
     if (!scelto) return; // cancelled: nothing is written
     const QString& nome = *scelto;
     if (nome.isEmpty() || QFileInfo(nome).isDir()) {
         platform::message(QStringLiteral("Nome di file non valido."));
         return;
     }
-    if (QFileInfo::exists(nome) &&
-        !platform::ask(QStringLiteral("Il file esiste già. Appendere la tabella al file ?")))
-        return;
-    const QStringList linee =
-        righereport(griglia, righe, colonne, dataultimaestrazione(programma()));
-    if (!accodatesto(nome, linee)) platform::message(messaggioscrittura(nome));
+    if (!confermascrittura(nome, r.seesiste)) return;
+    const bool scritto =
+        r.sostituisce ? scrivitesto(nome, righecrlf(r.linee)) : accodatesto(nome, r.linee);
+    if (!scritto) platform::message(messaggioscrittura(nome));
+}
+
+void stampaosalvatesto(const Stato& s, const Rapportotesto& r) {
+    if (s.stampasufile)
+        salvatesto(r);
+    else
+        stampatesto(s, r);
 }
 
 void mostraguida(long contesto) {

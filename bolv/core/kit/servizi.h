@@ -28,21 +28,38 @@ QStringList righereport(const platform::GridContent& griglia, const Righe& righe
 // The date text of the last draw held in the archive ("dd.mm.yyyy").
 QString dataultimaestrazione(const Stato& s);
 
-// Text lines on the printer, in Courier at dimensionecarattere points (smaller when a line
-// would not fit the page's width). A printer that cannot start has been told.
-void stampalinee(const QStringList& linee);
-// The report on the printer, as stampalinee prints it.
-void stampagriglia(const platform::GridContent& griglia, const Righe& righe,
-                   const std::vector<int>& colonne);
-// The report appended to a text file the user chooses. A cancelled dialog,
-// or No to the question about an existing file, writes nothing; a file that
-// cannot be written is reported in a message and left as it was.
-void salvagriglia(const platform::GridContent& griglia, const Righe& righe,
-                  const std::vector<int>& colonne);
+// A window's text report: its lines, how they are printed and how they are saved.
+struct Rapportotesto {
+    QStringList linee;    // the lines, as saved
+    QStringList stampate; // the lines printed, where they differ from the saved ones
+    // Printed in Courier at the printer font size of the menus, or else in the printer's
+    // current font.
+    bool dimensionescelta = true;
+    QString titolo;   // the save dialog's title
+    QString proposto; // the file name it proposes
+    // The question asked when the chosen file exists, after "Il file esiste già. ".
+    QString seesiste;
+    bool sostituisce = false; // the report replaces the file; else it is appended to it
+};
 
-// The save dialog for a text file, with its title and the name proposed: the name chosen,
-// or nothing when the dialog is cancelled.
-std::optional<QString> sceglifiletesto(const QString& titolo, const QString& proposto);
+// The report of a grid under its title lines, saved as "Salva tabella su file di testo",
+// proposed under the name of title line 1, appended to the file chosen.
+Rapportotesto rapportogriglia(const Stato& s, const platform::GridContent& griglia,
+                              const Righe& righe, const std::vector<int>& colonne);
+
+// The report on the printer, smaller where a line would not fit the page's width. A printer
+// that cannot start has been told.
+void stampatesto(const Stato& s, const Rapportotesto& r);
+// The report in a text file the user chooses. A cancelled dialog, or No to the question
+// about an existing file, writes nothing; a file that cannot be written is reported in a
+// message and left as it was.
+void salvatesto(const Rapportotesto& r);
+// On the printer or in a file, by the output setting of s.
+void stampaosalvatesto(const Stato& s, const Rapportotesto& r);
+
+// True when path may be written: it does not exist, or the user answers Yes to
+// "Il file esiste già. " followed by seesiste.
+bool confermascrittura(const QString& path, const QString& seesiste);
 
 // Appends lines (each ended by CR LF) to path through a temporary file, so a
 // failure never damages what the file held; false when it could not be written.

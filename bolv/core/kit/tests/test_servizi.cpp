@@ -102,6 +102,9 @@ class TestServizi : public prova::Provafinestre {
     void saveWritesNothingOnCancelOrNo();
     void saveReportsAFileThatCannotBeWritten();
     void printGoesToThePrinterInCourier();
+    void textReportFollowsItsOwnRules_data();
+    void textReportFollowsItsOwnRules();
+    void textReportPrintsItsPrintedLines();
     void printWithoutPrinterLosesNothing();
     void printWithoutPrinterGoesToThePdfChosen();
     void waitWindowIsOneAndClosesCleanly();
@@ -130,7 +133,7 @@ void TestServizi::salva(const Righe& righe) {
         r = titoli("Tabella", "Ruota di Bari");
         r[4] = "Estremi";
     }
-    salvagriglia(piccola(), r, colonnepiccola);
+    salvatesto(rapportogriglia(programma(), piccola(), r, colonnepiccola));
 }
 
 void TestServizi::reportOfASmallGrid() {
@@ -247,7 +250,7 @@ void TestServizi::printGoesToThePrinterInCourier() {
     platform::PrinterSeam stampante;
     Righe r = titoli("Tabella", "Ruota di Bari");
     r[4] = "Estremi";
-    stampagriglia(piccola(), r, colonnepiccola);
+    stampatesto(programma(), rapportogriglia(programma(), piccola(), r, colonnepiccola));
     QCOMPARE(stampante.jobs().size(), size_t(1));
     const platform::RecordedJob& lavoro = stampante.jobs().front();
     QCOMPARE(lavoro.family, QStringLiteral("Courier"));
@@ -257,11 +260,93 @@ void TestServizi::printGoesToThePrinterInCourier() {
     QVERIFY(lavoro.pageBreaks.isEmpty()); // the printer breaks pages itself
 }
 
+namespace {
+Rapportotesto rapportodiprova(bool sostituisce) {
+    Rapportotesto r;
+    r.linee = {"uno", "due"};
+    r.stampate = {"stampata"};
+    r.titolo = "Salva prova";
+    r.proposto = "prova.txt";
+    r.seesiste = "Appendere al file ?";
+    r.sostituisce = sostituisce;
+    return r;
+}
+} // namespace
+
+// Each window's report keeps its own question and its own way with an existing file.
+void TestServizi::textReportFollowsItsOwnRules_data() {
+    QTest::addColumn<bool>("sostituisce");
+    QTest::addColumn<QByteArray>("prima"); // empty: no file yet
+    QTest::addColumn<bool>("si");
+    QTest::addColumn<QByteArray>("dopo");
+    QTest::newRow("nuovo, accoda") << false << QByteArray() << true << QByteArray("uno\r\ndue\r\n");
+    QTest::newRow("nuovo, sostituisce")
+        << true << QByteArray() << true << QByteArray("uno\r\ndue\r\n");
+    QTest::newRow("esiste, accoda")
+        << false << QByteArray("vecchio\r\n") << true << QByteArray("vecchio\r\nuno\r\ndue\r\n");
+    QTest::newRow("esiste, sostituisce")
+        << true << QByteArray("vecchio\r\n") << true << QByteArray("uno\r\ndue\r\n");
+    QTest::newRow("esiste, No") << true << QByteArray("vecchio\r\n") << false
+                                << QByteArray("vecchio\r\n");
+}
+
+void TestServizi::textReportFollowsItsOwnRules() {
+    QFETCH(bool, sostituisce);
+    QFETCH(QByteArray, prima);
+    QFETCH(bool, si);
+    QFETCH(QByteArray, dopo);
+    platform::BoxSeam box;
+    platform::FileDialogSeam dialogo;
+    platform::PrinterSeam stampante;
+    QTemporaryDir cartella;
+    const QString nome = cartella.filePath("prova.txt");
+    if (!prima.isEmpty()) scrivi(nome, prima);
+    dialogo.queueChoice(nome);
+    box.queueAnswer(si ? platform::Answer::Yes : platform::Answer::No);
+    Stato& s = programma();
+    s.stampasufile = true;
+    stampaosalvatesto(s, rapportodiprova(sostituisce));
+    s.stampasufile = false;
+    QCOMPARE(dialogo.requests().front().title, QStringLiteral("Salva prova"));
+    QCOMPARE(dialogo.requests().front().fileName, QStringLiteral("prova.txt"));
+    QCOMPARE(box.texts(), prima.isEmpty() ? QStringList()
+                                          : QStringList{"Il file esiste già. Appendere al file ?"});
+    QCOMPARE(leggi(nome), dopo);
+    QCOMPARE(QDir(cartella.path()).entryList(QDir::Files), QStringList{"prova.txt"});
+    QVERIFY(stampante.jobs().empty());
+}
+
+// A report printed apart from its file gives the printer its own lines, in the printer's
+// current font when it asks for no size of its own.
+void TestServizi::textReportPrintsItsPrintedLines() {
+    platform::PrinterSeam stampante;
+    platform::FileDialogSeam dialogo;
+    Rapportotesto r = rapportodiprova(false);
+    r.dimensionescelta = false;
+    stampaosalvatesto(programma(), r);
+    r.stampate.clear();
+    r.dimensionescelta = true;
+    stampaosalvatesto(programma(), r);
+    QVERIFY(dialogo.requests().empty());
+    QCOMPARE(stampante.jobs().size(), size_t(2));
+    const platform::RecordedJob& propria = stampante.jobs().front();
+    QCOMPARE(propria.text.finishedLines(), QStringList{"stampata"});
+    QVERIFY(std::none_of(propria.operations.begin(), propria.operations.end(),
+                         [](const platform::PrintOperation& o) {
+                             return o.kind == platform::PrintOperation::Font;
+                         }));
+    const platform::RecordedJob& scelta = stampante.jobs().back();
+    QCOMPARE(scelta.text.finishedLines(), (QStringList{"uno", "due"}));
+    QCOMPARE(scelta.family, QStringLiteral("Courier"));
+    QCOMPARE(scelta.points, double(programma().dimensionecarattere));
+}
+
 void TestServizi::printWithoutPrinterLosesNothing() {
     platform::BoxSeam box;
     platform::PrinterSeam stampante;
     stampante.setNoPrinter(true);
-    stampagriglia(piccola(), titoli("Tabella", ""), colonnepiccola);
+    stampatesto(programma(),
+                rapportogriglia(programma(), piccola(), titoli("Tabella", ""), colonnepiccola));
     QCOMPARE(box.texts(), QStringList{platform::noPrinterMessage});
     QVERIFY(stampante.jobs().empty());
 }
@@ -283,7 +368,8 @@ void TestServizi::printWithoutPrinterGoesToThePdfChosen() {
     platform::PrinterSeam stampante;
     stampante.setNoPrinter(true);
     stampante.queuePdfFile(pdf);
-    stampagriglia(g, titoli("Tabella", "Ruota di Bari"), colonne);
+    stampatesto(programma(),
+                rapportogriglia(programma(), g, titoli("Tabella", "Ruota di Bari"), colonne));
     QVERIFY(box.shown().isEmpty());
     QCOMPARE(stampante.pdfQuestions(), 1);
     QVERIFY(QFileInfo(pdf).size() > 0);
