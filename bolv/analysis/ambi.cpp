@@ -48,7 +48,7 @@ void ambi::costruisci() {
     MSFlexGrid1->setFixedRows(1);
     MSFlexGrid1->setFixedCols(1);
     MSFlexGrid1->setTextMatrix(0, 0, QStringLiteral("Ambo"));
-    for (int w = 1; w <= 11; ++w)
+    for (int w = 1; w <= RUOTATUTTE; ++w)
         MSFlexGrid1->setTextMatrix(0, w, QString::fromStdString(s.nomiruote[w - 1]));
     // A pair is two numbers joined, not a figure: at the left; the figures at the right.
     for (int c = 0; c < 12; ++c) {

@@ -1,5 +1,6 @@
 #include "massimi.h"
 
+#include "calcolovincite.h"
 #include "combinatoria.h"
 #include "completamento.h"
 #include "nomifinestre.h"
@@ -44,9 +45,6 @@ constexpr Qt::Alignment ALLINEAMENTI[7] = {SINISTRA, SINISTRA, DESTRA, SINISTRA,
 const std::vector<int> COLONNESTAMPA = {0, 10, 40, 50, 63, 71, 78};
 const char* const GRUPPI[9] = {"Coppie",  "Terzine", "Quartine", "Cinquine", "Sestine",
                                "Settine", "Ottine",  "Novine",   "Decine"};
-const char* const TOTALI[9] = {"4.005",          "117.480",         "2.555.190",
-                               "43.949.268",     "622.614.630",     "7.471.375.560",
-                               "77.515.521.435", "706.252.528.630", "5.720.645.481.903"};
 constexpr int COLRIT = 2, COLULTIMA = 3, COLMEDIO = 4, COLSTO = 5, COLFRE = 6;
 
 QString gruppo(const std::vector<int>& numeri) {
@@ -59,13 +57,6 @@ QString gruppo(const std::vector<int>& numeri) {
 QString datauscita(const Stato& s, int slot) {
     return slot ? platform::formatDate(s.dateestrazioni[slot], QStringLiteral("dd.mm.yyyy"))
                 : QStringLiteral("---");
-}
-
-// The main window's popup menu of that name.
-QMenu* menuprincipale(const QString& nome) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("bolvmain")) return w->findChild<QMenu*>(nome);
-    return nullptr;
 }
 
 } // namespace
@@ -259,15 +250,15 @@ void massimi::intestagriglia() {
 
 void massimi::totcombinazioni() {
     const int k = Combo1->currentIndex() + 2;
-    Label4->setText(QStringLiteral("Tot. combinazioni: ") + QString::fromLatin1(TOTALI[k - 2]) +
+    Label4->setText(QStringLiteral("Tot. combinazioni: ") +
+                    platform::formatInteger(numcombinazioni(NUMERI, k), QStringLiteral("#,###")) +
                     QStringLiteral(" per ruota."));
 }
 
 void massimi::fatt_e_cicl() {
     const bool tutte = ultima.ruote == std::vector<int>{RUOTATUTTE};
     const int divisore = tutte ? 10 : 1;
-    const double fattore =
-        s.tabellavincite[(ultima.sorte - 1) + 5 * (ultima.k - 1)] * 0.97 / divisore;
+    const double fattore = fattoreguadagno(s.tabellavincite, ultima.sorte, ultima.k, tutte);
     Label8->setText(QStringLiteral("Fattore di guadagno: ") +
                     platform::formatNumber(fattore, QStringLiteral("#,###.00")));
     const double ciclo = ciclicita(ultima.k, ultima.sorte) / divisore;
@@ -429,7 +420,7 @@ Richiestaricerca massimi::richiestaricerca() const {
     const int r = griglia->row();
     const QString codice = griglia->textMatrix(r, 0);
     int ruota = 0;
-    for (int w = 1; w <= 11; ++w)
+    for (int w = 1; w <= RUOTATUTTE; ++w)
         if (QString::fromStdString(s.nomiruote[w - 1]).left(2) == codice) ruota = w;
     return {griglia->textMatrix(r, griglia->col()), ultima.sorte, ruotedi(ruota)};
 }

@@ -198,9 +198,7 @@ void situ::MSFlexGrid1_MouseDown(int riga, int colonna, Qt::MouseButton pulsante
     // Only the numbers have statistics: not the positions, counts or separators.
     if (pulsante != Qt::LeftButton || riga < PRIMARIGA || !colonnanumero(colonna)) return;
     const QString t = MSFlexGrid1->textMatrix(riga, colonna);
-    QMainWindow* principale = platform::registry().mainWindow();
-    QMenu* menunumero =
-        principale ? principale->findChild<QMenu*>(QStringLiteral("menunumero")) : nullptr;
+    QMenu* menunumero = menuprincipale(QStringLiteral("menunumero"));
     if (t.isEmpty() || !menunumero) return;
     const int i = colonna / 6, w = i + 1;
     const int n = t.toInt();

@@ -292,13 +292,18 @@ void tabform::evidenzia(int ruota) {
         colora(Option1[i], i + 1 == ruota);
 }
 
+void tabform::scegli(int gruppo, int famiglia) {
+    if (gruppo >= 0 && gruppo < static_cast<int>(Option3.size())) Option3[gruppo]->setChecked(true);
+    if (famiglia >= 0 && famiglia < static_cast<int>(Option5.size()))
+        Option5[famiglia]->setChecked(true);
+}
+
 void tabform::Grid1_MouseDown(int riga, int colonna, Qt::MouseButton pulsante) {
     // Only a formation can be searched: not its figures nor the heading.
     if (pulsante != Qt::LeftButton || colonna != 0 || riga < Grid1->fixedRows() ||
         Grid1->textMatrix(riga, colonna).isEmpty())
         return;
-    QMainWindow* principale = platform::registry().mainWindow();
-    if (principale) platform::popup(principale->findChild<QMenu*>(QStringLiteral("menuric")));
+    if (QMenu* menu = menuprincipale(QStringLiteral("menuric"))) platform::popup(menu);
 }
 
 Richiestaricerca tabform::richiestaricerca() const {

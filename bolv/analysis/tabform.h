@@ -34,6 +34,9 @@ class tabform : public Finestra {
     void compila();
     // The formation of Grid1's current cell with the sorte and wheel of the table.
     Richiestaricerca richiestaricerca() const;
+    // Checks the group button Option3(gruppo), then the family button Option5(famiglia): the
+    // table follows each change, as when the user clicks them.
+    void scegli(int gruppo, int famiglia);
 
   signals:
     void compilata();

@@ -11,8 +11,6 @@ namespace bolv {
 
 namespace {
 
-constexpr int TUTTE = 11;
-
 // The all-wheels presences can count ten hits a draw, more than 16 bits hold
 // on an archive where one group comes out on many wheels at once: they stop
 // at the largest value instead of turning negative.
@@ -83,7 +81,7 @@ void scansionaambi(Stato& s) {
                     const int16_t x1 = s.estr(d, w, p1), x2 = s.estr(d, w, p2);
                     const int a = MinInt(x1, x2), b = MaxInt(x1, x2);
                     if (a == 0 || a == b) continue; // a repeated number is no pair
-                    const int i = indiceambo(w, a, b), i11 = i + (TUTTE - w);
+                    const int i = indiceambo(w, a, b), i11 = i + (RUOTATUTTE - w);
                     ++presenze[i];
                     conta(presenze[i11]);
                     storici[i] =
@@ -103,7 +101,7 @@ void scansionaambi(Stato& s) {
 // instead of one per table. The last appearance is a position in the window
 // (0: not yet drawn), so a zeroed table is a fresh one.
 struct alignas(64) Terno {
-    std::array<int16_t, TUTTE> presenze, ultima;
+    std::array<int16_t, RUOTATUTTE> presenze, ultima;
 };
 
 // The triples drawn at one draw: rank and wheel, at most ten on each wheel.
@@ -149,10 +147,10 @@ int registra(std::vector<Terno>& lavoro, int posizione, const TerniEstrazione& t
     for (int i = 0; i < terni.conta; ++i) {
         Terno& t = lavoro[terni.terno[i]];
         const int c = terni.ruota[i] - 1;
-        if (t.presenze[TUTTE - 1] == 0) ++nuovi;
+        if (t.presenze[RUOTATUTTE - 1] == 0) ++nuovi;
         ++t.presenze[c];
-        conta(t.presenze[TUTTE - 1]);
-        t.ultima[c] = t.ultima[TUTTE - 1] = static_cast<int16_t>(posizione);
+        conta(t.presenze[RUOTATUTTE - 1]);
+        t.ultima[c] = t.ultima[RUOTATUTTE - 1] = static_cast<int16_t>(posizione);
     }
     return nuovi;
 }
@@ -192,7 +190,7 @@ void calcolaambi(Stato& s) {
     const auto finali = contatorifinali(s);
     for (int b = 2; b <= 90; ++b)
         for (int a = 1; a < b; ++a)
-            for (int w = 1; w <= TUTTE; ++w) {
+            for (int w = 1; w <= RUOTATUTTE; ++w) {
                 int16_t& r = s.ritardiambi[indiceambo(w, a, b)];
                 r = static_cast<int16_t>(finali[w] - r);
             }
@@ -212,12 +210,12 @@ void calcolaterni(Stato& s) {
     s.ritarditerni.resize(NUMCELLETERNI);
     s.presenzeterni.resize(NUMCELLETERNI);
     // Delays in draws: a triple never drawn has the window's length.
-    const int lunghezza = contatorifinali(s)[TUTTE];
+    const int lunghezza = contatorifinali(s)[RUOTATUTTE];
     std::array<int32_t, 12> vergini{};
     for (int t = 1; t <= NUMTERNI; ++t) {
         if (t % 30000 == 0) ui.progresso(percentuale(t, NUMTERNI));
         const Terno& terno = lavoro[t];
-        for (int w = 1; w <= TUTTE; ++w) {
+        for (int w = 1; w <= RUOTATUTTE; ++w) {
             const int cella = indicetabterni(w, t);
             s.presenzeterni[cella] = terno.presenze[w - 1];
             s.ritarditerni[cella] = static_cast<int16_t>(lunghezza - terno.ultima[w - 1]);

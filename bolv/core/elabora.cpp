@@ -9,8 +9,6 @@ namespace bolv {
 
 namespace {
 
-constexpr int TUTTE = 11;
-
 void fissafinestra(Stato& s) {
     const int n = contaestrazioni(s);
     if (n >= 0) s.numestrazioni = n;
@@ -38,7 +36,7 @@ std::array<int, 12> indicizza(Stato& s) {
             if (primo[d - 1] != 0) contatore[d - 1] = static_cast<int16_t>(++c);
         finali[w] = c;
     }
-    finali[TUTTE] = std::max(0, s.ultimaestrazione - s.primaestrazione + 1);
+    finali[RUOTATUTTE] = std::max(0, s.ultimaestrazione - s.primaestrazione + 1);
     return finali;
 }
 
@@ -66,7 +64,7 @@ void scansiona(Stato& s, std::array<int32_t, 990>& ultime) {
     const int prima = s.primaestrazione, ultima = s.ultimaestrazione;
     std::fill(ultime.begin(), ultime.end(), 0);
     // A number not yet drawn counts its all-wheels delay from the window's start.
-    std::fill(ultime.begin() + indicenumero(1, TUTTE), ultime.end(), prima - 1);
+    std::fill(ultime.begin() + indicenumero(1, RUOTATUTTE), ultime.end(), prima - 1);
     for (int d = prima; d <= ultima; ++d) {
         ui.eventi();
         if (!s.avvioincorso && d % 35 == 0) ui.progresso(percentuale(d - prima, ultima - prima));
@@ -75,7 +73,7 @@ void scansiona(Stato& s, std::array<int32_t, 990>& ultime) {
             for (int p = 1; p <= 5; ++p) {
                 const int n = s.estr(d, w, p);
                 if (n == 0) break;
-                const int iw = indicenumero(n, w), it = indicenumero(n, TUTTE);
+                const int iw = indicenumero(n, w), it = indicenumero(n, RUOTATUTTE);
                 ++s.presenzenumeri[iw];
                 ++s.presenzenumeri[it];
                 const int rw = t - ultime[iw] - 1;
@@ -96,8 +94,8 @@ void ritardicorrenti(Stato& s, const std::array<int32_t, 990>& ultime,
         for (int n = 1; n <= 90; ++n)
             s.ritardinumeri[indicenumero(n, w)] = finali[w] - ultime[indicenumero(n, w)];
     for (int n = 1; n <= 90; ++n)
-        s.ritardinumeri[indicenumero(n, TUTTE)] =
-            s.ultimaestrazione - ultime[indicenumero(n, TUTTE)];
+        s.ritardinumeri[indicenumero(n, RUOTATUTTE)] =
+            s.ultimaestrazione - ultime[indicenumero(n, RUOTATUTTE)];
 }
 
 void etichetta(Stato& s, const char* testo) {
@@ -116,7 +114,7 @@ std::array<int, 12> contatorifinali(const Stato& s) {
     for (int w = 1; w <= 10; ++w)
         for (int d = s.ultimaestrazione; d >= std::max(1, s.primaestrazione) && finali[w] == 0; --d)
             finali[w] = s.estr(d, w, 0);
-    finali[TUTTE] = std::max(0, s.ultimaestrazione - s.primaestrazione + 1);
+    finali[RUOTATUTTE] = std::max(0, s.ultimaestrazione - s.primaestrazione + 1);
     return finali;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "data.h"
+#include "lotto.h"
 
 #include <array>
 #include <cstdint>
@@ -17,10 +18,10 @@
 namespace bolv {
 
 constexpr int NUMSLOT = 8000;                                  // draw slots 1..8000
-constexpr int NUMRIGHE = 11;                                   // row 0 date, rows 1..10 wheels
+constexpr int NUMRIGHE = RUOTE + 1;                            // row 0 date, rows 1..10 wheels
 constexpr int NUMPOSIZIONI = 6;                                // positions 0..5
 constexpr int NUMELEMENTI = NUMSLOT * NUMRIGHE * NUMPOSIZIONI; // 528,000
-constexpr int NUMAMBI = 11 * 90 * 90;                          // 89,100 pair-table cells
+constexpr int NUMAMBI = RUOTATUTTE * NUMERI * NUMERI;          // 89,100 pair-table cells
 constexpr int NUMTERNI = 117480;                               // ascending triples of 1..90
 constexpr int NUMCELLETERNI = 11 * NUMTERNI;                   // 1,292,280 triple-table cells
 constexpr int NUMCONFIG = 51;                                  // slots of "bolv.cfg"

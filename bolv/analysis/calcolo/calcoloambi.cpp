@@ -11,7 +11,7 @@ std::vector<Ambo> copiaambi(const Vistaambi& v) {
     for (int a = 1; a <= 89; ++a)
         for (int b = a + 1; b <= 90; ++b) {
             Ambo x{a, b, {}};
-            for (int w = 1; w <= 11; ++w) {
+            for (int w = 1; w <= RUOTATUTTE; ++w) {
                 x.valori[0][w - 1] = v.ritardo(w, a, b);
                 x.valori[1][w - 1] = v.storico(w, a, b);
                 x.valori[2][w - 1] = v.presenze(w, a, b);

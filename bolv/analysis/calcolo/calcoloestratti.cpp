@@ -7,8 +7,6 @@ namespace bolv {
 
 namespace {
 
-constexpr int TUTTE = 11;
-
 bool estratto(const Stato& s, int d, int w, int n) {
     for (int p = 1; p <= 5; ++p)
         if (s.estr(d, w, p) == n) return true;
@@ -68,13 +66,13 @@ Tabellaestratti calcolaestratti(const Stato& s) {
     const int lunghezza = s.ultimaestrazione - s.primaestrazione + 1;
     for (int n = 1; n <= 90; ++n) {
         int minimo = 0;
-        for (int w = 1; w <= TUTTE; ++w) {
+        for (int w = 1; w <= RUOTATUTTE; ++w) {
             Statestratto& e = t[w - 1][n - 1];
             const int i = indicenumero(n, w);
             e.rit = s.ritardinumeri[i];
             e.sto = s.storicinumeri[i];
             e.pre = s.presenzenumeri[i];
-            if (w < TUTTE) {
+            if (w < RUOTATUTTE) {
                 e.recenti = ritardirecenti(s, [&](int d) { return estratto(s, d, w, n); });
                 e.rpos = ritardoposizione(s, w, e.rit);
                 minimo = w == 1 ? e.rpos : std::min(minimo, e.rpos);

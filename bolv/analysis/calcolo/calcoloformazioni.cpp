@@ -80,7 +80,7 @@ Tabellaformazioni compilaformazioni(const Stato& s, int g, int f, Sorte sorte) {
     t.formazioni = famiglia(s.tabformazioni, g, f);
     for (const auto& numeri : t.formazioni) {
         auto& riga = t.valori.emplace_back();
-        for (int w = 1; w <= 11; ++w)
+        for (int w = 1; w <= RUOTATUTTE; ++w)
             riga[w - 1] = valoriformazione(s, numeri, sorte, w);
     }
     return t;

@@ -29,7 +29,6 @@
 
 namespace bolv {
 
-constexpr int RUOTATUTTE = 11;         // the all-wheels column of the tables
 constexpr int INIZIOMINIMI = 10000000; // the starting value of the rows of a "Minimi" ranking
 
 // ordine 1 ("Massimi"): valore > soglia; 2 ("Minimi"): valore < soglia; otherwise false.

@@ -9,6 +9,7 @@
 #include "nomifinestre.h"
 #include "occupato.h"
 #include "servizi.h"
+#include "tabform.h"
 
 #include "clipboard.h"
 #include "messagebox.h"
@@ -304,13 +305,9 @@ void bolvmain::visform(const QString& finestra) {
 
 void bolvmain::apriformazione(const Azione& cosa, bool dabarra) {
     apri(QString::fromLatin1(cosa.bersaglio), dabarra);
-    QWidget* f = platform::registry().existing(QString::fromLatin1(cosa.bersaglio));
-    if (!f) return;
-    // The group first, then the family: the window computes its table as they change.
-    const QString nomi[] = {QStringLiteral("Option3(%1)").arg(cosa.gruppo),
-                            QStringLiteral("Option5(%1)").arg(cosa.famiglia)};
-    for (const QString& nome : nomi)
-        if (auto* b = f->findChild<QAbstractButton*>(nome)) b->setChecked(true);
+    if (auto* f = qobject_cast<tabform*>(
+            platform::registry().existing(QString::fromLatin1(cosa.bersaglio))))
+        f->scegli(cosa.gruppo, cosa.famiglia);
 }
 
 void bolvmain::primadimensione() {

@@ -17,8 +17,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -205,6 +207,11 @@ void copia() {
     } else if (auto* p = qobject_cast<QPlainTextEdit*>(w)) {
         platform::setClipboardText(p->toPlainText());
     }
+}
+
+QMenu* menuprincipale(const QString& nome) {
+    QMainWindow* principale = platform::registry().mainWindow();
+    return principale ? principale->findChild<QMenu*>(nome) : nullptr;
 }
 
 void chiudianalisi() {

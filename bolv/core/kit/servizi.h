@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+class QMenu;
 class QWidget;
 
 namespace bolv {
@@ -76,6 +77,9 @@ QWidget* controllocopiabile();
 // Clears the clipboard, then puts on it the selected cells of the active grid
 // or the whole text of the active text box.
 void copia();
+
+// The main window's menu of that name (its popup menus among them); null without it.
+QMenu* menuprincipale(const QString& nome);
 
 // Closes, if open, the windows that show archive data, in their fixed order (the closing
 // places of the window tables).

@@ -155,7 +155,7 @@ Calcolovincite calcolavincite(const std::array<float, 50>& tabella, int giocati,
         c.vincite[i] = *v;
         lorda += *v;
     }
-    const __int128 netta = arrotondata(lorda * 97, 100); // the factor 0.97, exactly
+    const __int128 netta = arrotondata(lorda * PAGATOPERCENTO, 100); // exactly
     const auto l = in64bit(lorda);
     const auto r = in64bit(netta - *totale);
     if (!l || !r) return rifiuto(TROPPOGRANDI);

@@ -9,6 +9,8 @@
 // stake, a win or a sum does not fit in 64 bits.
 #pragma once
 
+#include "lotto.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -24,6 +26,12 @@ extern const char* const SORTIPLURALI[5]; // "Ambate" .. "Cinquine"
 // The payout for one combination of sorte k (1..5) on a 1-lira stake with n numbers played.
 inline float vincitaunitaria(const std::array<float, 50>& tabella, int k, int n) {
     return tabella[(k - 1) + 5 * (n - 1)];
+}
+// What that combination pays the player on a 1-lira stake once the 3% is withheld; on all
+// ten wheels together ("Tutte") a tenth of it.
+inline double fattoreguadagno(const std::array<float, 50>& tabella, int k, int n, bool tutte) {
+    const double p = vincitaunitaria(tabella, k, n);
+    return (tutte ? p / 10 : p) * QUOTAPAGATA;
 }
 
 // A single-precision value as the general conversion writes it: at most 7
@@ -58,7 +66,7 @@ struct Calcolovincite {
     std::array<std::string, 5> combinazioni; // "---" not playable, " 0", " 10"
     std::array<int64_t, 5> vincite{};        // per sorte (shown where playable)
     int64_t lorda = 0;                       // the sum of the wins
-    int64_t netta = 0;                       // lorda x 0.97
+    int64_t netta = 0;                       // lorda x 97 / 100
     int64_t risultato = 0;                   // netta less the stakes
 };
 Calcolovincite calcolavincite(const std::array<float, 50>& tabella, int giocati, int sortiti,

@@ -1,6 +1,7 @@
 #include "generatoresistemi.h"
 
 #include "combinatoria.h"
+#include "lotto.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +11,6 @@ namespace bolv {
 
 namespace {
 
-constexpr int MAXNUMERI = 90;
 constexpr int MAXK = 10;
 
 // A field's value, held no further than is needed to tell it above 90.
@@ -26,15 +26,15 @@ Erroresistema leggicampi(const std::string& testo, std::vector<int>& numeri) {
     if (!std::all_of(testo.begin(), testo.end(),
                      [](char c) { return c == '.' || (c >= '0' && c <= '9'); }))
         return Erroresistema::caratteri;
-    if (contaseparatori(testo, ".") + 1 > MAXNUMERI) return Erroresistema::oltre90;
+    if (contaseparatori(testo, ".") + 1 > NUMERI) return Erroresistema::oltre90;
     for (const std::string& campo : dividistringa(testo, ".")) {
         const int v = valorecampo(campo);
         if (v == 0) return Erroresistema::nullo;
         numeri.push_back(v);
     }
-    if (std::any_of(numeri.begin(), numeri.end(), [](int v) { return v > MAXNUMERI; }))
+    if (std::any_of(numeri.begin(), numeri.end(), [](int v) { return v > NUMERI; }))
         return Erroresistema::nonvalidi;
-    std::array<bool, MAXNUMERI + 1> visto{};
+    std::array<bool, NUMERI + 1> visto{};
     for (int v : numeri) {
         if (visto[v]) return Erroresistema::uguali;
         visto[v] = true;

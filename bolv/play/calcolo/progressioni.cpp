@@ -1,5 +1,7 @@
 #include "progressioni.h"
 
+#include "calcolovincite.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,7 +10,6 @@ namespace bolv {
 namespace {
 
 constexpr int64_t PASSOPOSTA = 1000;
-constexpr double TRATTENUTA = 0.97;
 
 struct Scommessa {
     double p;   // win per lira for one winning combination
@@ -19,7 +20,7 @@ struct Scommessa {
 int64_t vincita(const Scommessa& s, int64_t posta) {
     long double v = static_cast<long double>(s.p) * posta;
     if (s.tutte) v /= 10;
-    return static_cast<int64_t>(std::nearbyintl(v * static_cast<long double>(TRATTENUTA)));
+    return static_cast<int64_t>(std::nearbyintl(v * static_cast<long double>(QUOTAPAGATA)));
 }
 
 // Raises the stake of one draw until it meets its condition; false when the capital ends
@@ -46,9 +47,9 @@ Piano pianifica(const Giocata& g, const std::array<float, NUMVINCITE>& tabellavi
     if (g.sorte > g.numeri) return {Esitopiano::sortealta, {}};
     if (g.capitale == 0 || g.guadagnominimo == 0) return {Esitopiano::nonimpostati, {}};
     const bool tutte = g.ruote == 10;
-    const Scommessa s{tabellavincite[(g.sorte - 1) + 5 * (g.numeri - 1)],
+    const Scommessa s{vincitaunitaria(tabellavincite, g.sorte, g.numeri),
                       tutte ? g.bollette : g.bollette * g.ruote, tutte};
-    const double fattore = (tutte ? s.p / 10 : s.p) * TRATTENUTA;
+    const double fattore = fattoreguadagno(tabellavincite, g.sorte, g.numeri, tutte);
     if (static_cast<double>(s.b) > fattore) return {Esitopiano::nonremunerativo, {}};
 
     // Draw 1 always seeks the gain, also when every draw is a recovery draw.
