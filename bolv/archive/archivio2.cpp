@@ -356,19 +356,20 @@ void archivio2::visualizzaestrazione() {
 void archivio2::mostranumeri(int d, int filtro) {
     platform::Grid::Batch lotto(*tabestr);
     const bool ritardi = filtro == FILTRORITARDI;
-    for (int w = 1; w <= 10; ++w) {
-        int somma = 0;
+    for (int w = 1; w <= RUOTE; ++w) {
+        std::array<int, 5> valori{};
         for (int p = 1; p <= 5; ++p) {
             const int v = s.estr(d, w, p);
             const int ritardo = s.ritardiuscita[indicearchivio(d, w, p)];
-            somma += ritardi ? ritardo : v;
+            valori[p - 1] = ritardi ? ritardo : v;
             if (ritardi)
                 tabestr->setTextMatrix(w, p, QString::number(ritardo));
             else if (filtro >= 0)
                 tabestr->setTextMatrix(w, p, nelfiltro(filtro, v) ? QString::number(v) : QString());
         }
-        tabestr->setTextMatrix(w, 6, platform::plainText(somma));
-        tabestr->setTextMatrix(w, 7, platform::formatNumber(somma / 5.0, QStringLiteral("##0.0")));
+        const Sommaruota r = sommaruota(valori);
+        tabestr->setTextMatrix(w, 6, platform::plainText(r.somma));
+        tabestr->setTextMatrix(w, 7, platform::formatNumber(r.media, QStringLiteral("##0.0")));
     }
 }
 

@@ -232,7 +232,7 @@ void inserimento::Command3_Click() {
 }
 
 void inserimento::Command2_Click() {
-    if (cambia([](Stato& st) { st.modoaccoda = true; })) Esci();
+    if (cambia(inserimentoaccoda)) Esci();
 }
 
 void inserimento::incolla() {

@@ -158,6 +158,13 @@ bool elabora(Stato& s) {
     return true;
 }
 
+bool impostaestremi(Stato& s, int prima, int ultima) {
+    s.primaestrazione = prima;
+    s.ultimaestrazione = ultima;
+    s.annoinizio = 0;
+    return elabora(s);
+}
+
 void disattivaambiterni(Stato& s) {
     s.ambiattivi = false;
     s.ternattivi = false;

@@ -22,6 +22,9 @@ namespace bolv {
 // ultimaestrazione is lowered to numestrazioni, moved there by reimpostaultima
 // or at start-up, and also when it lies before primaestrazione (no window set).
 bool elabora(Stato& s);
+// The analysis window prima..ultima, chosen by the user, then the recomputation (false as
+// elabora's). No start year is kept: the window is the one chosen.
+bool impostaestremi(Stato& s, int prima, int ultima);
 void disattivaambiterni(Stato& s);
 // Text of status-bar panel 3 (analysis window and weekday mode).
 std::string testostato(const Stato& s);

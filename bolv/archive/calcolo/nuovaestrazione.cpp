@@ -209,4 +209,20 @@ std::optional<std::array<std::string, 53>> campiappunti(const std::string& testo
     return campi;
 }
 
+void inserimentoaccoda(Stato& s) {
+    s.modoaccoda = true;
+}
+
+bool inserimentointermedio(Stato& s, const std::optional<std::string>& risposta) {
+    if (!risposta || risposta->empty()) return false;
+    const double valore = Val(*risposta);
+    if (valore < 0 || valore > s.numestrazioni) {
+        s.interfaccia().avviso("Il valore inserito non è valido.");
+        return false;
+    }
+    s.puntoinserimento = static_cast<int>(std::nearbyint(valore)); // halves to the even one
+    s.modoaccoda = false;
+    return true;
+}
+
 } // namespace bolv

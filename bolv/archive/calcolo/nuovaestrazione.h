@@ -50,6 +50,13 @@ struct Controllo {
 // optional decimal part. Blank text is not numeric.
 bool numerico(const std::string& testo);
 
+// "Inserimento Estrazioni": append mode. The caller then shows the entry window.
+void inserimentoaccoda(Stato& s);
+// "Inserimento Intermedio" with the input box's answer (nullopt: cancelled). Menu and
+// toolbar alike change the mode only on a valid answer. True when the entry window is to
+// be shown; an invalid answer shows "Il valore inserito non è valido.".
+bool inserimentointermedio(Stato& s, const std::optional<std::string>& risposta);
+
 // The checks of "INSERISCI", in order: calendar date, weekday question, year range, number
 // range, zero warning, repeats within a wheel, final confirmation.
 Controllo controllaestrazione(const Immissione& immissione,

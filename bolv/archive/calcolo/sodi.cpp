@@ -37,6 +37,14 @@ bool nelfiltro(int k, int v) {
     }
 }
 
+Sommaruota sommaruota(const std::array<int, 5>& valori) {
+    Sommaruota r;
+    for (int v : valori)
+        r.somma += v;
+    r.media = r.somma / 5.0;
+    return r;
+}
+
 int sommaestratti(int x, int y) {
     const int t = x + y;
     return t > 90 ? t - 90 : t;

@@ -22,6 +22,14 @@ bool nelfiltro(int k, int v);
 inline constexpr std::array<std::array<int, 2>, 10> COPPIE = {
     {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {2, 3}, {2, 4}, {2, 5}, {3, 4}, {3, 5}, {4, 5}}};
 
+// The sum of a wheel's five values (its numbers, or their delays) and their mean over the
+// five places, as the draw grid's last two columns show them.
+struct Sommaruota {
+    int somma = 0;
+    double media = 0;
+};
+Sommaruota sommaruota(const std::array<int, 5>& valori);
+
 // A sum above 90 less 90 (90 itself stays 90); a distance is the plain difference.
 int sommaestratti(int x, int y);
 int distanzaestratti(int x, int y);

@@ -2,6 +2,7 @@
 
 #include "elabora.h"
 #include "nomifinestre.h"
+#include "opzioni.h"
 
 #include "messagebox.h"
 #include "textformat.h"
@@ -18,14 +19,6 @@ namespace {
 // Wide enough that one step of the mouse is a few draws, not dozens.
 constexpr int LARGHEZZACURSORE = 360;
 } // namespace
-
-void impostaestremi(Stato& s, VociPrincipale& v, int prima, int ultima) {
-    s.primaestrazione = prima;
-    s.ultimaestrazione = ultima;
-    for (const char* voce : {"opz1945", "opz1939", "opz1871"})
-        v.spunta(voce, false);
-    elabora(s);
-}
 
 estremi::estremi(Stato& s) : Finestra(s, nomi::estremi) {
     costruisci();
@@ -114,8 +107,9 @@ void estremi::Command1_Click() {
         !platform::ask(QString::fromUtf8(DOMANDACAMBIOINIZIO), QStringLiteral("Attenzione")))
         return;
     const int prima = Slider1->value(), ultima = Slider2->value();
-    cambia(
-        [prima, ultima](Stato& stato) { impostaestremi(stato, vociprincipale(), prima, ultima); });
+    // The recomputation also closes this window; no start year is checked any more.
+    if (cambia([prima, ultima](Stato& st) { impostaestremi(st, prima, ultima); }))
+        spuntaanno(vociprincipale(), 0);
 }
 
 } // namespace bolv

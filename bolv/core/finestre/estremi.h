@@ -3,17 +3,12 @@
 #pragma once
 
 #include "finestra.h"
-#include "opzioni.h"
 
 class QLabel;
 class QPushButton;
 class QSlider;
 
 namespace bolv {
-
-// "Imposta" once confirmed: the window prima..ultima, no start year checked any more, and
-// the recomputation (which also closes the dialog).
-void impostaestremi(Stato& s, VociPrincipale& v, int prima, int ultima);
 
 class estremi : public Finestra {
   public:

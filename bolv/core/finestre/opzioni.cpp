@@ -7,6 +7,7 @@
 #include "copiearchivio.h"
 #include "elabora.h"
 #include "nomifinestre.h"
+#include "nuovaestrazione.h"
 #include "testo.h"
 
 #include "filedialog.h"
@@ -43,11 +44,6 @@ std::string voceanno(int anno) {
     return "opz" + std::to_string(anno);
 }
 
-void spuntaanno(VociPrincipale& v, int anno) {
-    for (int a : ANNI)
-        v.spunta(voceanno(a), a == anno);
-}
-
 std::string messaggiomodo(int modo) {
     switch (modo) {
     case 0:
@@ -72,6 +68,11 @@ void impostamodo(Stato& s, int modo) {
 }
 
 } // namespace
+
+void spuntaanno(VociPrincipale& v, int anno) {
+    for (int a : ANNI)
+        v.spunta(voceanno(a), a == anno);
+}
 
 void sceglianno(Stato& s, VociPrincipale& v, int anno) {
     s.annoinizio = anno;
@@ -176,22 +177,6 @@ void mostrasfondo(const Stato& s, VociPrincipale& v, bool visibile) {
     std::error_code errore;
     if (!std::filesystem::exists(sfondo, errore) || !v.impostasfondo(Sfondo::file, sfondo))
         v.impostasfondo(Sfondo::incorporato, {});
-}
-
-void inserimentoaccoda(Stato& s) {
-    s.modoaccoda = true;
-}
-
-bool inserimentointermedio(Stato& s, const std::optional<std::string>& risposta) {
-    if (!risposta || risposta->empty()) return false;
-    const double valore = Val(*risposta);
-    if (valore < 0 || valore > s.numestrazioni) {
-        s.interfaccia().avviso("Il valore inserito non è valido.");
-        return false;
-    }
-    s.puntoinserimento = static_cast<int>(std::nearbyint(valore)); // halves to the even one
-    s.modoaccoda = false;
-    return true;
 }
 
 namespace {

@@ -45,6 +45,8 @@ extern const char* const DOMANDACAMBIOINIZIO;
 // "1871", "1939", "1945", after a Yes to DOMANDACAMBIOINIZIO: the next recomputation starts
 // at the first draw of that year in the archive held.
 void sceglianno(Stato& s, VociPrincipale& v, int anno);
+// Checks the start-year entry of anno and unchecks the others (all of them for 0).
+void spuntaanno(VociPrincipale& v, int anno);
 
 // "Tutte" (0), "Solo sabato" (1), "Solo mercoledi" (2). False, with nothing done, when that
 // mode is already in force; else message, recomputation and the entries the mode allows.
@@ -74,13 +76,6 @@ bool caricasfondo(const Stato& s, VociPrincipale& v, const std::string& scelto);
 // "Visualizza sfondo" with the mark the entry now carries: "sfondo.jpg" when it exists and
 // loads, else the built-in picture; nothing when unchecked.
 void mostrasfondo(const Stato& s, VociPrincipale& v, bool visibile);
-
-// "Inserimento Estrazioni": append mode. The caller then shows the entry window.
-void inserimentoaccoda(Stato& s);
-// "Inserimento Intermedio" with the input box's answer (nullopt: cancelled). Menu and
-// toolbar alike change the mode only on a valid answer. True when the entry window is to
-// be shown; an invalid answer shows "Il valore inserito non è valido.".
-bool inserimentointermedio(Stato& s, const std::optional<std::string>& risposta);
 
 // The handlers of the entries and toolbar keys, with their questions and dialogs.
 void comandoanno(bolvmain& m, int anno); // question, then sceglianno

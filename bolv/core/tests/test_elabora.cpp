@@ -152,6 +152,21 @@ TEST_F(Elabora, SettlesTheWindow) {
     }
 }
 
+// The window the user sets with the two sliders stands, whatever start year was pending.
+TEST_F(Elabora, TheChosenWindowStands) {
+    const struct {
+        int prima, ultima, annoinizio, presenze; // presences of 1 on Bari (draws 1 and 3)
+    } casi[] = {{1, 3, 0, 2}, {4, 5, 1939, 0}, {3, 3, 1871, 1}, {2, 6, 0, 1}};
+    for (const auto& c : casi) {
+        s.annoinizio = c.annoinizio;
+        ASSERT_TRUE(impostaestremi(s, c.prima, c.ultima));
+        EXPECT_EQ(s.primaestrazione, c.prima);
+        EXPECT_EQ(s.ultimaestrazione, c.ultima);
+        EXPECT_EQ(s.annoinizio, 0);
+        EXPECT_EQ(pres(1, BARI), c.presenze) << c.prima << ".." << c.ultima;
+    }
+}
+
 TEST_F(Elabora, AsksTheScreenInOrder) {
     s.ambiattivi = s.ternattivi = true;
     finestra(1, 6);

@@ -43,6 +43,25 @@ TEST(Filtro, EachClassShowsItsNumbers) {
             EXPECT_EQ(nelfiltro(k, v), membri.count(v) == 1) << "class " << k << " number " << v;
 }
 
+// A wheel not drawn, or drawn in part, still has its mean over the five places.
+TEST(Sommaruota, SumAndMeanOverFivePlaces) {
+    const struct {
+        std::array<int, 5> valori;
+        int somma;
+        double media;
+    } casi[] =
+        {
+            {{5, 17, 33, 60, 88}, 203, 40.6}, {{90, 90, 90, 90, 90}, 450, 90},
+            {{0, 0, 0, 0, 0}, 0, 0},          {{12, 40, 0, 0, 0}, 52, 10.4},
+            {{0, 125, 3, 1, 7}, 136, 27.2}, // delays, 0 for a number drawn at the draw before
+        };
+    for (const auto& c : casi) {
+        const Sommaruota r = sommaruota(c.valori);
+        EXPECT_EQ(r.somma, c.somma);
+        EXPECT_DOUBLE_EQ(r.media, c.media);
+    }
+}
+
 TEST(Sodi, SumsFoldAbove90AndDistancesDoNot) {
     const std::array<int, 4> somme[] = {
         {1, 89, 90, 0}, {45, 90, 45, 0}, {89, 90, 89, 0}, {30, 40, 70, 0}, {0, 0, 0, 0}};

@@ -5,7 +5,9 @@
 #include "avvio.h"
 #include "bolvmain.h"
 #include "copiearchivio.h"
+#include "elabora.h"
 #include "estremi.h"
+#include "nuovaestrazione.h"
 #include "opzioni.h"
 
 #include "filedialog.h"
@@ -228,7 +230,7 @@ void TestOpzioni::nessunascritturainunmodoalterno() {
         sceglianno(s, v, anno);
     attivaambi(s, v);
     attivaterni(s, v);
-    impostaestremi(s, v, 2, s.numestrazioni - 1);
+    impostaestremi(s, 2, s.numestrazioni - 1);
     attivaterni(s, v);
     sceglioutput(s, v, true);
     sceglicarattere(s, v, 10);

@@ -81,6 +81,27 @@ TEST(CalcoloVincite, PayoutRows) {
     EXPECT_EQ(righevincite(zero).size(), 40u);
 }
 
+// The player's share of one combination's payout: the cell of sorte k with n numbers, less
+// 3%, a tenth of it on all ten wheels together.
+TEST(CalcoloVincite, GainFactor) {
+    std::array<float, 50> t{};
+    t[6] = 250;    // ambo, 2 numbers
+    t[12] = 4250;  // terno, 3 numbers
+    t[46] = 5.55f; // ambo, 10 numbers
+    t[4] = 1e6f;   // cinquina, 1 number: a cell no bet reads
+    const struct {
+        int k, n;
+        bool tutte;
+        double atteso;
+    } casi[] = {
+        {2, 2, false, 242.5}, {2, 2, true, 24.25},          {3, 3, false, 4122.5},
+        {3, 3, true, 412.25}, {2, 10, false, 5.55f * 0.97}, {1, 1, false, 0},
+    };
+    for (const auto& c : casi)
+        EXPECT_DOUBLE_EQ(fattoreguadagno(t, c.k, c.n, c.tutte), c.atteso)
+            << "sorte " << c.k << ", " << c.n << " numeri";
+}
+
 TEST(CalcoloVincite, Calculation) {
     const auto t = tabellaspedita();
     const std::string oltre = "1" + std::string(400, '0');
