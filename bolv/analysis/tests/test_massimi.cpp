@@ -36,11 +36,8 @@ using prova::Avviato;
 
 namespace {
 
-template <class W> W* controllo(QWidget* f, const QString& nome) {
-    auto* w = f->findChild<W*>(nome);
-    if (!w) qFatal("no control %s", qPrintable(nome));
-    return w;
-}
+using prova::controllo;
+
 QPushButton* pulsante(QWidget* f, const char* nome) {
     return controllo<QPushButton>(f, QString::fromLatin1(nome));
 }

@@ -1,6 +1,7 @@
 // The year view on the first 60 draws of the test archive (53 Saturdays of 1938, then 7 of
 // 1939): the spans it shows and steps through, the heading, the bands and the highlights.
 #include "archiviodiprova.h"
+#include "controlli.h"
 #include "intestazioni.h"
 
 #include "archesteso.h"
@@ -20,11 +21,7 @@ using namespace bolv;
 
 namespace {
 
-template <class W> W* controllo(QWidget* finestra, const char* nome) {
-    auto* w = finestra->findChild<W*>(QString::fromLatin1(nome));
-    if (!w) qFatal("no control %s", nome);
-    return w;
-}
+using prova::controllo;
 
 platform::Grid* griglia(QWidget* f) {
     return controllo<platform::Grid>(f, "esteso");

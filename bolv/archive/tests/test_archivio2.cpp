@@ -4,6 +4,7 @@
 // edit then "Salva Archivio", a failed write, nothing written in a weekday mode, and the
 // buttons that open the year view and the entry window.
 #include "archiviodiprova.h"
+#include "controlli.h"
 
 #include "archivio2.h"
 #include "cerchio.h"
@@ -31,11 +32,7 @@ using platform::Answer;
 
 namespace {
 
-template <class W> W* controllo(QWidget* finestra, const QString& nome) {
-    auto* w = finestra->findChild<W*>(nome);
-    if (!w) qFatal("no control %s", qPrintable(nome));
-    return w;
-}
+using prova::controllo;
 
 QPushButton* bottone(QWidget* f, const QString& nome) {
     return controllo<QPushButton>(f, nome);

@@ -2,6 +2,7 @@
 // message boxes the user answers, appending and inserting on the test archive, "ANNULLA",
 // and the paste from the clipboard by the window's button, the menu and the toolbar.
 #include "archiviodiprova.h"
+#include "controlli.h"
 
 #include "inserimento.h"
 
@@ -20,11 +21,7 @@ using prova::Avviato;
 
 namespace {
 
-template <class W> W* controllo(QWidget* finestra, const QString& nome) {
-    auto* w = finestra->findChild<W*>(nome);
-    if (!w) qFatal("no control %s", qPrintable(nome));
-    return w;
-}
+using prova::controllo;
 
 QLineEdit* casella(QWidget* f, int i) {
     return controllo<QLineEdit>(f, QStringLiteral("Text4(%1)").arg(i));

@@ -3,6 +3,7 @@
 #include "bolvmain.h"
 #include "cartelladiprova.h"
 #include "cfgform.h"
+#include "controlli.h"
 #include "datifile.h"
 #include "provafinestre.h"
 
@@ -16,6 +17,7 @@
 #include <QTest>
 
 using namespace bolv;
+using prova::controllo;
 
 namespace {
 
@@ -54,11 +56,7 @@ class TestCfgform : public prova::Provafinestre {
         platform::registry().show("cfgform");
         return platform::registry().window<cfgform>("cfgform");
     }
-    template <class W> W* controllo(cfgform* f, const char* nome) {
-        W* w = f->findChild<W*>(nome);
-        if (!w) qFatal("no control %s", nome);
-        return w;
-    }
+
     void salva(cfgform* f) { controllo<QPushButton>(f, "Command1")->click(); }
 
   private slots:

@@ -1,6 +1,7 @@
 // The analysis-window dialog: its sliders and labels, "Imposta" with and without the pair
 // and triple tables active, and archives too small to choose from.
 #include "archiviodiprova.h"
+#include "controlli.h"
 
 #include "estremi.h"
 
@@ -20,11 +21,7 @@ using prova::Avviato;
 
 namespace {
 
-template <class W> W* controllo(QWidget* finestra, const char* nome) {
-    auto* w = finestra->findChild<W*>(QString::fromLatin1(nome));
-    if (!w) qFatal("no control %s", nome);
-    return w;
-}
+using prova::controllo;
 
 QString etichetta(QWidget* f, const char* nome) {
     return controllo<QLabel>(f, nome)->text();
