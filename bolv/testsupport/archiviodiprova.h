@@ -1,10 +1,10 @@
-// What the tests of the option commands and of their dialogs share: a program folder
-// holding a small archive, the program state pointed at it, and a recorder of what the
-// engine asks of the screen.
+// What the window tests share: a program folder holding a small archive, the program state
+// pointed at it with the recorder of supporto.h as its screen, and the program started on it.
 #pragma once
 
 #include "cartelladiprova.h"
 #include "provafinestre.h"
+#include "supporto.h"
 
 #include "archivio.h"
 #include "avvio.h"
@@ -24,18 +24,6 @@
 
 namespace prova {
 
-// Counts the recomputations (each drops the pair and triple tables first) and keeps the
-// messages and wait-window texts.
-struct Registratore : bolv::Interfaccia {
-    int ricalcoli = 0;
-    int aggiornamenti = 0;
-    std::vector<std::string> avvisi, attese;
-    void disattivaambiterni() override { ++ricalcoli; }
-    void aggiornastato() override { ++aggiornamenti; }
-    void avviso(const std::string& testo) override { avvisi.push_back(testo); }
-    void mostramessaggio(const std::string& testo) override { attese.push_back(testo); }
-};
-
 inline void metti(std::vector<uint8_t>& img, int d, int r, int p, int valore) {
     img[bolv::indicearchivio(d, r, p)] = static_cast<uint8_t>(valore);
 }
@@ -43,35 +31,30 @@ inline void metti(std::vector<uint8_t>& img, int d, int r, int p, int valore) {
 // Saturday draws from 1 January 1938, a Wednesday and a Saturday draw every week from
 // 1940 to the end of 1946; five distinct numbers on every wheel. Or only the first draws.
 inline std::vector<uint8_t> immaginediprova(int quante = bolv::NUMSLOT) {
-    std::vector<uint8_t> img(bolv::DIMARCHIVIO, 0);
+    std::vector<Estrazione> estrazioni;
     uint32_t seme = 1717;
-    int d = 0;
     const auto estrai = [&](const bolv::Data& data) {
-        ++d;
-        metti(img, d, 0, 1, data.giorno);
-        metti(img, d, 0, 2, data.mese);
-        metti(img, d, 0, 3, data.anno % 100);
-        metti(img, d, 0, 4, data.anno / 100);
-        for (int w = 1; w <= 10; ++w) {
+        Estrazione e{data, {}};
+        for (auto& ruota : e.ruote) {
             bool usato[91] = {};
-            for (int p = 1; p <= 5; ++p) {
-                int n;
+            for (int& n : ruota) {
                 do {
                     seme = seme * 1103515245u + 12345u;
                     n = static_cast<int>((seme >> 16) % 90) + 1;
                 } while (usato[n]);
                 usato[n] = true;
-                metti(img, d, w, p, n);
             }
         }
+        estrazioni.push_back(e);
     };
+    const auto ancora = [&] { return static_cast<int>(estrazioni.size()) < quante; };
     for (int g = 1;; g += 7) { // Saturdays from 1 January 1938
         const bolv::Data sabato = bolv::Data::normalizzata(1938, 1, g);
         if (sabato.anno > 1946) break;
-        if (sabato.anno >= 1940 && d < quante) estrai(bolv::Data::normalizzata(1938, 1, g - 3));
-        if (d < quante) estrai(sabato);
+        if (sabato.anno >= 1940 && ancora()) estrai(bolv::Data::normalizzata(1938, 1, g - 3));
+        if (ancora()) estrai(sabato);
     }
-    return img;
+    return immagine(estrazioni);
 }
 
 inline std::vector<uint8_t> byte(const QByteArray& dati) {

@@ -14,7 +14,7 @@
 namespace bolv {
 namespace {
 
-using prove::Estrazione;
+using prova::Estrazione;
 constexpr int TUTTE = 11;
 
 TEST(IndiceTerno, ClosedFormRanksEveryTripleInOrder) {
@@ -161,13 +161,13 @@ class Casuale : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(Casuale, TablesMatchAPlainScan) {
     const Caso c = GetParam();
-    auto archivio = prove::casuali(400, 1234, 0.15);
+    auto archivio = prova::casuali(400, 1234, 0.15);
     if (c.ruotamancante) archivio[c.ultima - 1].ruote[2] = {};
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
-    prove::prepara(s, cartella, ui);
-    prove::scrivi(cartella / "archivio.dat", prove::immagine(archivio));
+    prova::prepara(s, cartella, ui);
+    prova::scrivi(cartella / "archivio.dat", prova::immagine(archivio));
     s.primaestrazione = c.prima;
     s.ultimaestrazione = c.ultima;
     ASSERT_TRUE(elabora(s));
@@ -237,11 +237,11 @@ TEST(RuotaIncompleta, ZerosAmongTheNumbers) {
     archivio[0].ruote[0] = {5, 0, 6, 7, 8};
     archivio[0].ruote[1] = {0, 11, 12, 13, 14};
     archivio[1].ruote[0] = {5, 6, 7, 8, 9};
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
-    prove::prepara(s, cartella, ui);
-    prove::scrivi(cartella / "archivio.dat", prove::immagine(archivio));
+    prova::prepara(s, cartella, ui);
+    prova::scrivi(cartella / "archivio.dat", prova::immagine(archivio));
     s.reimpostaultima = true;
     ASSERT_TRUE(elabora(s));
     calcolaambi(s);
@@ -269,11 +269,11 @@ TEST(PresenzeTutte, StopAtTheLargest16BitValue) {
         archivio[d].data = Data::normalizzata(1939, 1, 7 + 7 * d);
         archivio[d].ruote.fill({1, 2, 3, 4, 5});
     }
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
-    prove::prepara(s, cartella, ui);
-    prove::scrivi(cartella / "archivio.dat", prove::immagine(archivio));
+    prova::prepara(s, cartella, ui);
+    prova::scrivi(cartella / "archivio.dat", prova::immagine(archivio));
     s.reimpostaultima = true;
     ASSERT_TRUE(elabora(s));
     calcolaambi(s);

@@ -12,7 +12,7 @@
 namespace bolv {
 namespace {
 
-using prove::Estrazione;
+using prova::Estrazione;
 
 // A draw on date whose Bari numbers begin with marca (to tell draws apart).
 Estrazione estrazione(const Data& data, int marca) {
@@ -39,9 +39,9 @@ std::vector<Estrazione> settimane(const std::vector<int>& giorni) {
 
 class Archivio : public ::testing::Test {
   protected:
-    void SetUp() override { prove::prepara(s, cartella, ui); }
+    void SetUp() override { prova::prepara(s, cartella, ui); }
     void metti(const std::vector<uint8_t>& img) {
-        prove::scrivi(file(), img);
+        prova::scrivi(file(), img);
         sulfile = img;
     }
     std::filesystem::path file() const { return cartella / "archivio.dat"; }
@@ -52,15 +52,15 @@ class Archivio : public ::testing::Test {
             marche.push_back((s.estr(k, 1, 1) + 89) % 90);
         return marche;
     }
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
     std::vector<uint8_t> sulfile;
 };
 
 TEST_F(Archivio, ReadingAllDrawsKeepsEverySlotAndDate) {
-    auto estrazioni = prove::casuali(7000, 11, 0.1);
-    metti(prove::immagine(estrazioni));
+    auto estrazioni = prova::casuali(7000, 11, 0.1);
+    metti(prova::immagine(estrazioni));
     ASSERT_TRUE(leggiarchivio(s));
     EXPECT_EQ(contaestrazioni(s), 7000);
     EXPECT_EQ(s.dateestrazioni[1], estrazioni[0].data);
@@ -103,7 +103,7 @@ TEST_F(Archivio, WeekdayModes) {
         {"modo sconosciuto", {SAB, MER, SAB}, 3, {}},
     };
     for (const auto& c : casi) {
-        metti(prove::immagine(settimane(c.giorni)));
+        metti(prova::immagine(settimane(c.giorni)));
         s.modoestrazioni = c.modo;
         s.primaestrazione = 2;
         ASSERT_TRUE(leggiarchivio(s)) << c.nome;
@@ -117,19 +117,19 @@ TEST_F(Archivio, WeekdayModes) {
 }
 
 TEST_F(Archivio, ByteRoundTrip) {
-    auto img = prove::immagine(prove::casuali(500, 3, 0.2));
+    auto img = prova::immagine(prova::casuali(500, 3, 0.2));
     for (int d = 1; d <= 500; ++d)
         img[indicearchivio(d, 0, 5)] = static_cast<uint8_t>(d * 7);
     metti(img);
     ASSERT_TRUE(leggiarchivio(s));
     ASSERT_TRUE(scriviarchivio(s));
-    EXPECT_EQ(prove::leggi(file()), img);
-    EXPECT_EQ(prove::nomi(cartella / ""), std::vector<std::string>{"archivio.dat"});
-    EXPECT_EQ(ui.avvisi(), 0);
+    EXPECT_EQ(prova::leggi(file()), img);
+    EXPECT_EQ(prova::nomi(cartella / ""), std::vector<std::string>{"archivio.dat"});
+    EXPECT_EQ(ui.contaavvisi(), 0);
 }
 
 TEST_F(Archivio, PositionZeroIsNeverStoredAndCountsKeepTheirLow8Bits) {
-    auto img = prove::immagine(prove::casuali(20, 4, 0));
+    auto img = prova::immagine(prova::casuali(20, 4, 0));
     auto sporca = img;
     for (int d = 1; d <= 20; ++d)
         sporca[indicearchivio(d, 3, 0)] = 99;
@@ -140,12 +140,12 @@ TEST_F(Archivio, PositionZeroIsNeverStoredAndCountsKeepTheirLow8Bits) {
     s.estr(3, 4, 0) = 1234; // a wheel counter
     ASSERT_TRUE(scriviarchivio(s));
     img[indicearchivio(2, 0, 5)] = 44;
-    EXPECT_EQ(prove::leggi(file()), img);
+    EXPECT_EQ(prova::leggi(file()), img);
 }
 
 TEST_F(Archivio, RefusedReadsLeaveMemoryAndFileAlone) {
-    auto estrazioni = prove::casuali(30, 5, 0.1);
-    const auto buono = prove::immagine(estrazioni);
+    auto estrazioni = prova::casuali(30, 5, 0.1);
+    const auto buono = prova::immagine(estrazioni);
     const auto con = [&](int d, int r, int p, int valore) {
         auto img = buono;
         img[indicearchivio(d, r, p)] = static_cast<uint8_t>(valore);
@@ -159,8 +159,8 @@ TEST_F(Archivio, RefusedReadsLeaveMemoryAndFileAlone) {
         return img;
     };
     estrazioni[14] = Estrazione{{0, 0, 0}, {}};
-    const auto buco = prove::immagine(estrazioni);
-    const auto lunga = prove::immagine(prove::casuali(NUMSLOT, 6, 0));
+    const auto buco = prova::immagine(estrazioni);
+    const auto lunga = prova::immagine(prova::casuali(NUMSLOT, 6, 0));
     const auto ripetuto = con(12, 7, 4, buono[indicearchivio(12, 7, 2)]);
     struct Caso {
         const char* nome;
@@ -192,7 +192,7 @@ TEST_F(Archivio, RefusedReadsLeaveMemoryAndFileAlone) {
         {"8000 estrazioni", lunga},
     };
 
-    const auto valido = prove::immagine(prove::casuali(40, 8, 0.1));
+    const auto valido = prova::immagine(prova::casuali(40, 8, 0.1));
     for (const auto& c : casi) {
         metti(valido);
         ASSERT_TRUE(elabora(s));
@@ -204,11 +204,11 @@ TEST_F(Archivio, RefusedReadsLeaveMemoryAndFileAlone) {
         ui.chiamate.clear();
 
         if (c.contenuto)
-            prove::scrivi(file(), *c.contenuto);
+            prova::scrivi(file(), *c.contenuto);
         else
             std::filesystem::remove(file());
         EXPECT_FALSE(elabora(s)) << c.nome;
-        EXPECT_EQ(ui.avvisi(), 1) << c.nome;
+        EXPECT_EQ(ui.contaavvisi(), 1) << c.nome;
         EXPECT_EQ(s.estrazioni, estrazioni) << c.nome;
         EXPECT_EQ(s.dateestrazioni, date) << c.nome;
         EXPECT_EQ(s.archiviofile, valido) << c.nome;
@@ -216,25 +216,25 @@ TEST_F(Archivio, RefusedReadsLeaveMemoryAndFileAlone) {
         EXPECT_EQ(s.numestrazioni, numero) << c.nome;
         EXPECT_TRUE(s.ambiattivi) << c.nome;
         if (c.contenuto) {
-            EXPECT_EQ(prove::leggi(file()), *c.contenuto) << c.nome;
+            EXPECT_EQ(prova::leggi(file()), *c.contenuto) << c.nome;
         }
-        EXPECT_LE(prove::nomi(cartella / "").size(), 1u) << c.nome;
+        EXPECT_LE(prova::nomi(cartella / "").size(), 1u) << c.nome;
     }
 }
 
 TEST_F(Archivio, AcceptsWhatTheEntryWindowCanStore) {
-    auto estrazioni = prove::casuali(5, 9, 0);
+    auto estrazioni = prova::casuali(5, 9, 0);
     estrazioni[1].ruote[3] = {0, 5, 0, 7, 8}; // zeros are places not drawn, not numbers
     estrazioni[2].ruote = {};                 // no wheel drawn at all
     estrazioni[3].data = {2100, 3, 1};        // a later century
     estrazioni[4].data = {2104, 2, 29};
-    metti(prove::immagine(estrazioni));
+    metti(prova::immagine(estrazioni));
     EXPECT_TRUE(leggiarchivio(s));
-    EXPECT_EQ(ui.avvisi(), 0);
+    EXPECT_EQ(ui.contaavvisi(), 0);
 }
 
 TEST_F(Archivio, RefusedWritesLeaveTheFileByteIdentical) {
-    metti(prove::immagine(settimane({6, 7, 4, 7, 4, 7})));
+    metti(prova::immagine(settimane({6, 7, 4, 7, 4, 7})));
     struct Caso {
         const char* nome;
         int modo;
@@ -258,33 +258,33 @@ TEST_F(Archivio, RefusedWritesLeaveTheFileByteIdentical) {
         s.estr(1, 1, 1) = static_cast<int16_t>(c.numero);
         ui.chiamate.clear();
         {
-            std::optional<prove::Discopieno> pieno;
+            std::optional<prova::Discopieno> pieno;
             if (c.discopieno) pieno.emplace(1000);
             EXPECT_FALSE(scriviarchivio(s)) << c.nome;
         }
-        EXPECT_EQ(ui.avvisi(), 1) << c.nome;
+        EXPECT_EQ(ui.contaavvisi(), 1) << c.nome;
         if (c.numero != 33) {
             EXPECT_NE(ui.chiamate.back().find(" il numero " + std::to_string(c.numero) + ","),
                       std::string::npos)
                 << ui.chiamate.back();
         }
-        EXPECT_EQ(prove::leggi(file()), sulfile) << c.nome;
+        EXPECT_EQ(prova::leggi(file()), sulfile) << c.nome;
         EXPECT_EQ(s.archiviofile, sulfile) << c.nome;
-        EXPECT_EQ(prove::nomi(cartella / ""), std::vector<std::string>{"archivio.dat"}) << c.nome;
+        EXPECT_EQ(prova::nomi(cartella / ""), std::vector<std::string>{"archivio.dat"}) << c.nome;
     }
 }
 
 // A date field the file cannot hold is refused too, not stored as its low 8 bits
 // (a century of 276 would be written as 20).
 TEST_F(Archivio, DateFieldsAreCheckedBeforeNarrowing) {
-    metti(prove::immagine(prove::casuali(3, 2, 0)));
+    metti(prova::immagine(prova::casuali(3, 2, 0)));
     for (const auto& [posizione, valore] : {std::pair{4, 276}, {1, 257}, {2, -255}}) {
         ASSERT_TRUE(leggiarchivio(s));
         s.estr(2, 0, posizione) = static_cast<int16_t>(valore);
         ui.chiamate.clear();
         EXPECT_FALSE(scriviarchivio(s)) << posizione;
-        EXPECT_EQ(ui.avvisi(), 1);
-        EXPECT_EQ(prove::leggi(file()), sulfile);
+        EXPECT_EQ(ui.contaavvisi(), 1);
+        EXPECT_EQ(prova::leggi(file()), sulfile);
     }
 }
 
@@ -300,7 +300,7 @@ TEST_F(Archivio, AddingADrawNeedsRoomAndTheWholeArchive) {
         s.numestrazioni = c.numero;
         ui.chiamate.clear();
         EXPECT_EQ(puoaggiungere(s), c.atteso) << c.modo << " " << c.numero;
-        EXPECT_EQ(ui.avvisi(), c.atteso ? 0 : 1);
+        EXPECT_EQ(ui.contaavvisi(), c.atteso ? 0 : 1);
     }
 }
 
@@ -312,7 +312,7 @@ TEST_F(Archivio, StartYearSlotsComeFromTheArchiveHeld) {
     for (int d : {0, 1})
         estrazioni[d].ruote[1] = estrazioni[d].ruote[3] = {}; // Cagliari, Genova
     estrazioni[2].ruote[1] = {}; // Genova alone is drawn first, at draw 3
-    metti(prove::immagine(estrazioni));
+    metti(prova::immagine(estrazioni));
     ASSERT_TRUE(leggiarchivio(s));
     s.numestrazioni = contaestrazioni(s);
     EXPECT_EQ(s.slot1939, 2);

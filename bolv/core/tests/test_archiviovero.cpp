@@ -25,7 +25,7 @@ class ArchivioVero : public ::testing::Test {
             if (s.dateestrazioni[d] == data) return d;
         return 0;
     }
-    prove::Registratore ui;
+    prova::Registratore ui;
     Stato s;
 };
 
@@ -33,7 +33,7 @@ TEST_F(ArchivioVero, HoldsEveryDrawFrom1939) {
     EXPECT_EQ(s.numestrazioni, 7370);
     EXPECT_EQ(s.dateestrazioni[1], (Data{1939, 1, 7}));
     EXPECT_EQ(s.dateestrazioni[s.numestrazioni], (Data{2026, 8, 21}));
-    EXPECT_EQ(ui.avvisi(), 0);
+    EXPECT_EQ(ui.contaavvisi(), 0);
 }
 
 TEST_F(ArchivioVero, StartYearsAndTheFirstDrawOfCagliariAndGenova) {

@@ -16,9 +16,9 @@ namespace {
 class Cambioarchivio : public ::testing::Test {
   protected:
     void SetUp() override {
-        prove::prepara(s, cartella, ui);
-        immagine = prove::immagine(prove::casuali(40, 3, 0));
-        prove::scrivi(cartella / "archivio.dat", immagine);
+        prova::prepara(s, cartella, ui);
+        immagine = prova::immagine(prova::casuali(40, 3, 0));
+        prova::scrivi(cartella / "archivio.dat", immagine);
         s.avvioincorso = true;
         ASSERT_TRUE(elabora(s));
         s.avvioincorso = false;
@@ -32,8 +32,8 @@ class Cambioarchivio : public ::testing::Test {
         return [this](Stato&) { ui.chiamate.push_back("annuncio"); };
     }
 
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
     std::vector<uint8_t> immagine;
 };
@@ -44,7 +44,7 @@ TEST_F(Cambioarchivio, WritesThenAnnouncesClosesAndRecomputes) {
                           s.estr(40, 1, 4) != altro && s.estr(40, 1, 5) != altro;
     ASSERT_TRUE(distinto);
     ASSERT_TRUE(cambiaarchivio(s, cambianumero(altro), annuncio()));
-    EXPECT_EQ(prove::leggi(cartella / "archivio.dat")[indicearchivio(40, 1, 1)], altro);
+    EXPECT_EQ(prova::leggi(cartella / "archivio.dat")[indicearchivio(40, 1, 1)], altro);
     EXPECT_EQ(s.estr(40, 1, 1), altro);
     // The announcement before the data windows close, then the full recomputation, which
     // closes them again at its end.
@@ -78,8 +78,8 @@ TEST_F(Cambioarchivio, AChangeThatCannotBeWrittenIsUndone) {
         if (k.senzacartella) s.cartellaprogramma = (cartella / "non-esiste").string();
         EXPECT_FALSE(cambiaarchivio(s, cambianumero(k.numero), annuncio()));
         EXPECT_EQ(s.estrazioni, estrazioni);
-        EXPECT_EQ(prove::leggi(cartella / "archivio.dat"), immagine);
-        EXPECT_EQ(ui.avvisi(), 1); // the reason, told once
+        EXPECT_EQ(prova::leggi(cartella / "archivio.dat"), immagine);
+        EXPECT_EQ(ui.contaavvisi(), 1); // the reason, told once
         for (const char* chiamata : {"annuncio", "chiudianalisi", "disattivaambiterni"})
             EXPECT_EQ(std::count(ui.chiamate.begin(), ui.chiamate.end(), chiamata), 0) << chiamata;
     }
@@ -88,9 +88,9 @@ TEST_F(Cambioarchivio, AChangeThatCannotBeWrittenIsUndone) {
 // The restore's road: the file replaced by the caller's writing, the draws in memory then
 // read from it.
 TEST_F(Cambioarchivio, AWritingOfTheCallerIsReadBack) {
-    auto nuova = prove::immagine(prove::casuali(25, 9, 0));
+    auto nuova = prova::immagine(prova::casuali(25, 9, 0));
     const auto copia = [&](Stato& st) {
-        prove::scrivi(st.percorso("archivio.dat"), nuova);
+        prova::scrivi(st.percorso("archivio.dat"), nuova);
         return true;
     };
     ASSERT_TRUE(cambiaarchivio(s, copia));

@@ -61,9 +61,9 @@ namespace bolv {
 namespace {
 
 TEST(Chiamate, TheFileIsSyncedBeforeTheRenameAndTheFolderAfterIt) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     const std::string file = (cartella / "archivio.dat").string();
-    prove::scrivi(file, {1, 2, 3});
+    prova::scrivi(file, {1, 2, 3});
     bersaglio = file.c_str();
     sincronie.clear();
     ASSERT_TRUE(scrivifilesicuro(file, {4, 5, 6}));
@@ -87,14 +87,14 @@ TEST(Chiamate, TheFileIsSyncedBeforeTheRenameAndTheFolderAfterIt) {
 // An archive of no draws exports an empty file: no bytes, and no null pointer
 // for them either.
 TEST(Chiamate, AnEmptyExportHandsTheSystemNoNullBuffer) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     Stato s;
     s.cartellaprogramma = cartella.testo();
     s.archiviofile.assign(DIMARCHIVIO, 0);
     buffernulli = 0;
     ASSERT_TRUE(esportaarchivio(s, [](const Data&) { return std::string("x"); }));
     EXPECT_EQ(buffernulli, 0);
-    EXPECT_TRUE(prove::leggi(cartella / "archivio.txt").empty());
+    EXPECT_TRUE(prova::leggi(cartella / "archivio.txt").empty());
     buffernulli = 0;
     EXPECT_TRUE(scrivifilesicuro((cartella / "vuoto").string(), {}));
     EXPECT_EQ(buffernulli, 0);

@@ -15,8 +15,8 @@ using namespace bolv;
 
 namespace {
 
-using prove::leggi;
-using prove::scrivi;
+using prova::leggi;
+using prova::scrivi;
 
 void metti(std::vector<uint8_t>& img, int d, int r, int p, int valore) {
     img[indicearchivio(d, r, p)] = static_cast<uint8_t>(valore);
@@ -75,7 +75,7 @@ class CopieArchivio : public ::testing::Test {
     }
     // No temporary file of a write to the archive is left beside it.
     void nessuntemporaneo() const {
-        for (const auto& nome : prove::nomi(cartella))
+        for (const auto& nome : prova::nomi(cartella))
             EXPECT_NE(nome.rfind("archivio.dat.", 0), 0u) << nome;
     }
 

@@ -46,7 +46,7 @@ TEST(DatiFile, ShippedFilesAreRead) {
 }
 
 TEST(DatiFile, WrongSizesAreRefusedAndTablesKept) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     Stato s;
     s.cartellaprogramma = cartella.testo();
     s.configurazione[7] = 77;
@@ -63,7 +63,7 @@ TEST(DatiFile, WrongSizesAreRefusedAndTablesKept) {
     for (const auto& c : casi) {
         EXPECT_FALSE(c.leggi(s)) << c.nome << " mancante";
         for (int dimensione : {0, c.dimensione - 1, c.dimensione + 1}) {
-            prove::scrivi(cartella / c.nome,
+            prova::scrivi(cartella / c.nome,
                           std::vector<uint8_t>(static_cast<size_t>(dimensione), 1));
             EXPECT_FALSE(c.leggi(s)) << c.nome << " " << dimensione;
         }
@@ -74,7 +74,7 @@ TEST(DatiFile, WrongSizesAreRefusedAndTablesKept) {
 }
 
 TEST(DatiFile, ConfigurationWrittenAndReadBack) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     Stato s;
     s.cartellaprogramma = cartella.testo();
     Slotconfigurazione nuova;
@@ -82,7 +82,7 @@ TEST(DatiFile, ConfigurationWrittenAndReadBack) {
         nuova[i] = static_cast<int16_t>(i * 300 - 7000);
     ASSERT_TRUE(salvaconfigurazione(s, nuova));
     EXPECT_EQ(s.configurazione, nuova);
-    const auto img = prove::leggi(cartella / "bolv.cfg");
+    const auto img = prova::leggi(cartella / "bolv.cfg");
     ASSERT_EQ(img.size(), static_cast<size_t>(DIMCONFIG));
     EXPECT_EQ(img[0], 0xA8); // -7000 is 0xE4A8, low byte first
     EXPECT_EQ(img[1], 0xE4);
@@ -96,22 +96,22 @@ TEST(DatiFile, ConfigurationWrittenAndReadBack) {
     Slotconfigurazione uno;
     uno.fill(1);
     {
-        prove::Discopieno pieno(DIMCONFIG / 2);
+        prova::Discopieno pieno(DIMCONFIG / 2);
         EXPECT_FALSE(salvaconfigurazione(s, uno));
     }
     EXPECT_EQ(s.configurazione, nuova);
-    EXPECT_EQ(prove::leggi(cartella / "bolv.cfg"), img);
-    EXPECT_EQ(prove::nomi(cartella / ""), std::vector<std::string>{"bolv.cfg"});
+    EXPECT_EQ(prova::leggi(cartella / "bolv.cfg"), img);
+    EXPECT_EQ(prova::nomi(cartella / ""), std::vector<std::string>{"bolv.cfg"});
 }
 
 // Each reader looks at the size before it reads: a file far larger than its
 // layout is refused without its bytes being read into memory.
 TEST(DatiFile, OversizedFilesAreRefusedBeforeTheyAreRead) {
-    if (prove::byteletti() < 0) GTEST_SKIP() << "no /proc/self/io";
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    if (prova::byteletti() < 0) GTEST_SKIP() << "no /proc/self/io";
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
-    prove::prepara(s, cartella, ui);
+    prova::prepara(s, cartella, ui);
     constexpr auto ENORME = std::uintmax_t{64} << 20; // sparse: no room taken on disk
     struct Caso {
         const char* nome;
@@ -129,13 +129,13 @@ TEST(DatiFile, OversizedFilesAreRefusedBeforeTheyAreRead) {
          }},
     };
     for (const auto& c : casi) {
-        prove::scrivi(cartella / c.nome, {});
+        prova::scrivi(cartella / c.nome, {});
         fs::resize_file(cartella / c.nome, ENORME);
         // What reading the counter itself reads, so that only the reader is counted.
-        const long long inizio = prove::byteletti();
-        const long long prima = prove::byteletti();
+        const long long inizio = prova::byteletti();
+        const long long prima = prova::byteletti();
         EXPECT_FALSE(c.leggi(s)) << c.nome;
-        EXPECT_LE(prove::byteletti() - prima - (prima - inizio), c.dimensione) << c.nome;
+        EXPECT_LE(prova::byteletti() - prima - (prima - inizio), c.dimensione) << c.nome;
         fs::remove(cartella / c.nome);
     }
 }

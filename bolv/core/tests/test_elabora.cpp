@@ -11,7 +11,7 @@
 namespace bolv {
 namespace {
 
-using prove::Estrazione;
+using prova::Estrazione;
 
 constexpr int BARI = 1, NAPOLI = 6, ROMA = 8, TORINO = 9, TUTTE = 11;
 
@@ -45,11 +45,11 @@ std::vector<Estrazione> fissa() {
 class Elabora : public ::testing::Test {
   protected:
     void SetUp() override {
-        prove::prepara(s, cartella, ui);
+        prova::prepara(s, cartella, ui);
         metti(fissa());
     }
     void metti(const std::vector<Estrazione>& estrazioni) {
-        prove::scrivi(cartella / "archivio.dat", prove::immagine(estrazioni));
+        prova::scrivi(cartella / "archivio.dat", prova::immagine(estrazioni));
     }
     void finestra(int prima, int ultima) {
         s.primaestrazione = prima;
@@ -60,8 +60,8 @@ class Elabora : public ::testing::Test {
     int rit(int n, int w) const { return s.ritardinumeri[indicenumero(n, w)]; }
     int stor(int n, int w) const { return s.storicinumeri[indicenumero(n, w)]; }
 
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
 };
 
@@ -204,7 +204,7 @@ TEST_F(Elabora, AtStartUpOnlyTheSplashLabelChanges) {
 }
 
 TEST_F(Elabora, OneDrawWindowsReportProgressWithoutDividingByZero) {
-    auto estrazioni = prove::casuali(120, 21, 0);
+    auto estrazioni = prova::casuali(120, 21, 0);
     metti(estrazioni);
     for (int d : {1, 35, 60, 100, 120}) {
         ui.progressi.clear();

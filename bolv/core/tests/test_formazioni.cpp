@@ -48,13 +48,13 @@ class Caricamento : public ::testing::Test {
         metti(t, gemelli);
         metti(t, cadenze);
         if (change) change(t);
-        prove::scrivi(cartella / "tab.dat", immaginetab(t));
+        prova::scrivi(cartella / "tab.dat", immaginetab(t));
         Stato s;
         s.cartellaprogramma = cartella.testo();
         EXPECT_TRUE(leggiformazioni(s));
         return s;
     }
-    prove::Cartella cartella;
+    prova::Cartella cartella;
 };
 
 TEST_F(Caricamento, TwoFamiliesAreReadAndTheOthersAreEmpty) {

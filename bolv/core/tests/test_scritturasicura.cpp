@@ -13,9 +13,9 @@ namespace bolv {
 namespace {
 
 namespace fs = std::filesystem;
-using prove::leggi;
-using prove::nomi;
-using prove::scrivi;
+using prova::leggi;
+using prova::nomi;
+using prova::scrivi;
 
 const std::vector<uint8_t> VECCHIO = {1, 2, 3};
 const std::vector<uint8_t> NUOVO = {9, 8, 7, 6};
@@ -24,7 +24,7 @@ class ScritturaSicura : public ::testing::Test {
   protected:
     void SetUp() override { scrivi(bersaglio(), VECCHIO); }
     fs::path bersaglio() const { return cartella / "archivio.dat"; }
-    prove::Cartella cartella;
+    prova::Cartella cartella;
 };
 
 mode_t permessi(const fs::path& p) {
@@ -81,7 +81,7 @@ TEST_F(ScritturaSicura, FailedWritesKeepTheOldFileAndLeaveNothingBehind) {
         }
         const auto prima = nomi(cartella / "");
         {
-            std::optional<prove::Discopieno> pieno;
+            std::optional<prova::Discopieno> pieno;
             if (c.discopieno) pieno.emplace(2);
             EXPECT_FALSE(scrivifilesicuro(dove.string(), NUOVO)) << c.nome;
         }

@@ -16,8 +16,8 @@ namespace {
 class Tabelle : public ::testing::Test {
   protected:
     void SetUp() override {
-        prove::prepara(s, cartella, ui);
-        prove::scrivi(cartella / "archivio.dat", prove::immagine(prove::casuali(120, 7, 0.1)));
+        prova::prepara(s, cartella, ui);
+        prova::scrivi(cartella / "archivio.dat", prova::immagine(prova::casuali(120, 7, 0.1)));
         s.avvioincorso = true;
         ASSERT_TRUE(elabora(s));
         s.avvioincorso = false;
@@ -28,8 +28,8 @@ class Tabelle : public ::testing::Test {
         calcolaterni(s);
     }
 
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
 };
 

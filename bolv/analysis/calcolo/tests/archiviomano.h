@@ -8,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
-namespace bolv::prove {
+namespace prova {
 
 // Draw i of the list on day i (from Saturday 7 January 1939, a draw a day).
 inline Estrazione estrazione(int i, const std::array<std::array<int, 5>, 10>& ruote) {
-    return {Data::normalizzata(1939, 1, 7 + i), ruote};
+    return {bolv::Data::normalizzata(1939, 1, 7 + i), ruote};
 }
 
 class Archiviomano : public ::testing::Test {
@@ -35,4 +35,4 @@ class Archiviomano : public ::testing::Test {
     Stato s;
 };
 
-} // namespace bolv::prove
+} // namespace prova

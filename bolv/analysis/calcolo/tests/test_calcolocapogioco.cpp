@@ -7,7 +7,7 @@
 namespace bolv {
 namespace {
 
-class Capogioco : public prove::Archiviomano {
+class Capogioco : public prova::Archiviomano {
   protected:
     // Five draws on Bari; Cagliari never drawn.
     void SetUp() override {
@@ -16,9 +16,9 @@ class Capogioco : public prove::Archiviomano {
                                                          {1, 2, 6, 10, 11},
                                                          {3, 6, 12, 13, 14},
                                                          {1, 20, 21, 22, 23}}};
-        std::vector<prove::Estrazione> e;
+        std::vector<prova::Estrazione> e;
         for (int d = 0; d < 5; ++d)
-            e.push_back(prove::estrazione(d, {bari[d]}));
+            e.push_back(prova::estrazione(d, {bari[d]}));
         carica(e);
         // Pair delays of our own: all 0 but those a case sets.
         s.ambiattivi = true;

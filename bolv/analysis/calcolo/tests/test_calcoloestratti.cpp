@@ -7,20 +7,20 @@ namespace bolv {
 namespace {
 
 // Bari, and Cagliari drawn alike, in six draws.
-std::vector<prove::Estrazione> seiestrazioni() {
+std::vector<prova::Estrazione> seiestrazioni() {
     const std::array<std::array<int, 5>, 6> bari = {{{1, 2, 3, 4, 5},
                                                      {6, 7, 8, 9, 10},
                                                      {1, 11, 12, 13, 14},
                                                      {6, 15, 16, 17, 18},
                                                      {2, 19, 20, 21, 22},
                                                      {1, 6, 2, 11, 15}}};
-    std::vector<prove::Estrazione> e;
+    std::vector<prova::Estrazione> e;
     for (int d = 0; d < 6; ++d)
-        e.push_back(prove::estrazione(d, {bari[d], bari[d]}));
+        e.push_back(prova::estrazione(d, {bari[d], bari[d]}));
     return e;
 }
 
-class Estratti : public prove::Archiviomano {};
+class Estratti : public prova::Archiviomano {};
 
 TEST_F(Estratti, RecentGapsTheirMeansAndThePositionalDelay) {
     carica(seiestrazioni());
@@ -86,12 +86,12 @@ TEST_F(Estratti, RatiosWithoutADivisorAreMarked) {
 // Gaps of 300 draws are 300, not their low eight bits; the scan back ends at draw 1, so the
 // draws before the first hit make no gap.
 TEST_F(Estratti, GapsKeepTheirFullWidth) {
-    std::vector<prove::Estrazione> e;
+    std::vector<prova::Estrazione> e;
     for (int d = 1; d <= 400; ++d) {
         const int base = 10 + (d * 5) % 80;
         std::array<int, 5> bari = {base, base + 1, base + 2, base + 3, base + 4};
         if (d == 10 || d == 311) bari[0] = 9;
-        e.push_back(prove::estrazione(d, {bari}));
+        e.push_back(prova::estrazione(d, {bari}));
     }
     carica(e);
     const Tabellaestratti t = calcolaestratti(s);

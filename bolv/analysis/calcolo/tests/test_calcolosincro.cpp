@@ -6,15 +6,15 @@
 namespace bolv {
 namespace {
 
-class Sincro : public prove::Archiviomano {};
+class Sincro : public prova::Archiviomano {};
 
 TEST_F(Sincro, ThreeDraws) {
     // Bari drawn three times; Cagliari at the first and the third draw; Firenze at the
     // first two only.
     const std::array<int, 5> a = {1, 2, 3, 4, 5}, b = {6, 7, 8, 9, 10}, c = {1, 11, 12, 13, 14},
                              d = {1, 2, 6, 7, 8};
-    carica({prove::estrazione(0, {a, a, a}), prove::estrazione(1, {b, {}, b}),
-            prove::estrazione(2, {c, d})});
+    carica({prova::estrazione(0, {a, a, a}), prova::estrazione(1, {b, {}, b}),
+            prova::estrazione(2, {c, d})});
     const Sincronismi r = calcolasincronismi(s);
     using Riga = std::array<int, 5>; // sizes 1..5, -1 none
     struct Caso {
@@ -46,11 +46,11 @@ TEST_F(Sincro, DelaysUpTo250) {
     const struct { int estrazioni, attuale; } casi[] = {{251, 250}, {252, 16}};
     for (const auto& k : casi) {
         SCOPED_TRACE(k.estrazioni);
-        std::vector<prove::Estrazione> e{prove::estrazione(0, {{{1, 2, 3, 4, 5}}})};
+        std::vector<prova::Estrazione> e{prova::estrazione(0, {{{1, 2, 3, 4, 5}}})};
         for (int d = 2; d <= k.estrazioni; ++d) {
             const int base = 6 + ((d - 2) * 5) % 85;
             e.push_back(
-                prove::estrazione(d - 1, {{{base, base + 1, base + 2, base + 3, base + 4}}}));
+                prova::estrazione(d - 1, {{{base, base + 1, base + 2, base + 3, base + 4}}}));
         }
         carica(e);
         EXPECT_EQ(calcolasincronismi(s).attuale[0][4], k.attuale);

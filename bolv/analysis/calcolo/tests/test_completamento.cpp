@@ -12,7 +12,7 @@
 namespace bolv {
 namespace {
 
-using prove::Estrazione;
+using prova::Estrazione;
 
 constexpr std::array<int, 5> VUOTA{};
 constexpr std::array<int, 5> ALTRI{1, 2, 3, 4, 6};
@@ -35,12 +35,12 @@ std::vector<Estrazione> archivio() {
 
 // The state read from the small archive.
 struct Programma {
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
     Programma() {
-        prove::prepara(s, cartella, ui);
-        prove::scrivi(cartella / "archivio.dat", prove::immagine(archivio()));
+        prova::prepara(s, cartella, ui);
+        prova::scrivi(cartella / "archivio.dat", prova::immagine(archivio()));
         elabora(s);
     }
 };

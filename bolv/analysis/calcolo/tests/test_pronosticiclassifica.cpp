@@ -35,7 +35,7 @@ std::vector<uint8_t> dueprevisioni(const std::string (&testi)[3][2]) {
 // A folder of each test's own: ctest runs these tests side by side, a process each.
 class Filepronostici : public ::testing::Test {
   protected:
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     std::string file() const { return (cartella / "pronostico.pro").string(); }
 };
 

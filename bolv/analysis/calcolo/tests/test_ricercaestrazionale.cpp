@@ -117,7 +117,7 @@ TEST(RicercaEstrazionale, TemplatesToHitDraws) {
 // Progress on slots that are multiples of 80; a range of one draw does not divide by zero,
 // and a long search finds every hit, with no limit on their number.
 TEST(RicercaEstrazionale, ProgressAndManyHits) {
-    prove::Registratore ui;
+    prova::Registratore ui;
     Stato s;
     s.ui = &ui;
     s.numestrazioni = 7000;

@@ -281,7 +281,7 @@ TEST(RicercaRoutine, HitsBeyondTheListStillCount) {
 
 // 53 on Venezia was absent 182 draws until 9 February 2005.
 TEST(RicercaRoutine, Number53OnVeneziaOnTheShippedArchive) {
-    prove::Registratore ui;
+    prova::Registratore ui;
     Stato s;
     s.cartellaprogramma = BOLV_DATA_DIR;
     s.ui = &ui;

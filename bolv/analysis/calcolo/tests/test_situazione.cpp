@@ -13,7 +13,7 @@
 namespace bolv {
 namespace {
 
-using prove::Estrazione;
+using prova::Estrazione;
 using Cinque = std::array<int, 5>;
 
 // Bari: 10..14, 20..24, 30..34, then 10 again with 41..44, not drawn at draw 5, 60..64.
@@ -34,15 +34,15 @@ std::vector<Estrazione> seiestrazioni() {
 class Situ : public ::testing::Test {
   protected:
     void SetUp() override {
-        prove::prepara(s, cartella, ui);
-        prove::scrivi(cartella / "archivio.dat", prove::immagine(seiestrazioni()));
+        prova::prepara(s, cartella, ui);
+        prova::scrivi(cartella / "archivio.dat", prova::immagine(seiestrazioni()));
         s.avvioincorso = true;
         ASSERT_TRUE(elabora(s));
         s.avvioincorso = false;
         ui.progressi.clear();
     }
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
 };
 

@@ -11,18 +11,18 @@ namespace {
 class Anni : public ::testing::Test {
   protected:
     void SetUp() override {
-        prove::prepara(s, cartella, ui);
-        std::vector<prove::Estrazione> estrazioni;
+        prova::prepara(s, cartella, ui);
+        std::vector<prova::Estrazione> estrazioni;
         for (const Data& d : {Data{1998, 12, 30}, Data{1999, 1, 2}, Data{1999, 1, 6},
                               Data{1999, 12, 29}, Data{2000, 1, 1}, Data{2000, 1, 5}})
             estrazioni.push_back({d, {}});
-        prove::scrivi(cartella / "archivio.dat", prove::immagine(estrazioni));
+        prova::scrivi(cartella / "archivio.dat", prova::immagine(estrazioni));
         s.avvioincorso = true;
         ASSERT_TRUE(elabora(s));
         ASSERT_EQ(s.numestrazioni, 6);
     }
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
 };
 

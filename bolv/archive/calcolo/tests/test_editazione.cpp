@@ -17,9 +17,9 @@ namespace {
 class Editazione : public ::testing::Test {
   protected:
     void SetUp() override {
-        prove::prepara(s, cartella, ui);
-        immagine = prove::immagine(prove::casuali(10, 7, 0));
-        prove::scrivi(cartella / "archivio.dat", immagine);
+        prova::prepara(s, cartella, ui);
+        immagine = prova::immagine(prova::casuali(10, 7, 0));
+        prova::scrivi(cartella / "archivio.dat", immagine);
         s.avvioincorso = true;
         ASSERT_TRUE(elabora(s));
         s.avvioincorso = false;
@@ -35,7 +35,7 @@ class Editazione : public ::testing::Test {
     }
     // The file holds the original draws in the order given, then the end of the archive.
     void controllaordine(const std::vector<int>& ordine) {
-        const auto file = prove::leggi(cartella / "archivio.dat");
+        const auto file = prova::leggi(cartella / "archivio.dat");
         for (size_t i = 0; i < ordine.size(); ++i)
             EXPECT_EQ(slot(file, int(i) + 1), slot(immagine, ordine[i])) << "slot " << i + 1;
         const int fine = int(ordine.size()) + 1;
@@ -48,8 +48,8 @@ class Editazione : public ::testing::Test {
                               "mostramessaggio:Scrittura archivio..."));
     }
 
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
     std::vector<uint8_t> immagine;
 };
@@ -123,14 +123,14 @@ TEST_F(Editazione, AFailedDeletionLeavesMemoryAndFileAsTheyWere) {
     EXPECT_FALSE(cambiaarchivio(s, scritturacancellazione(3)));
     EXPECT_EQ(s.estrazioni, estrazioni);
     EXPECT_EQ(s.ritardiuscita, ritardi);
-    EXPECT_EQ(prove::leggi(cartella / "archivio.dat"), immagine);
-    EXPECT_EQ(ui.avvisi(), 1);
+    EXPECT_EQ(prova::leggi(cartella / "archivio.dat"), immagine);
+    EXPECT_EQ(ui.contaavvisi(), 1);
 }
 
 TEST_F(Editazione, NothingIsWrittenInAWeekdayMode) {
     s.modoestrazioni = 1;
     EXPECT_FALSE(archiviomodificabile(s));
-    EXPECT_EQ(ui.avvisi(), 1);
+    EXPECT_EQ(ui.contaavvisi(), 1);
     const Scritturaarchivio modifiche[] = {
         scritturacancellazione(2),
         modificaestrazioni([](Stato& st) { scambiaestrazioni(st, 1, 2); }),
@@ -140,7 +140,7 @@ TEST_F(Editazione, NothingIsWrittenInAWeekdayMode) {
     for (const auto& scrivi : modifiche)
         EXPECT_FALSE(cambiaarchivio(s, scrivi));
     EXPECT_EQ(scritture(), 0);
-    EXPECT_EQ(prove::leggi(cartella / "archivio.dat"), immagine);
+    EXPECT_EQ(prova::leggi(cartella / "archivio.dat"), immagine);
     s.modoestrazioni = 0;
     EXPECT_TRUE(archiviomodificabile(s));
 }
@@ -177,7 +177,7 @@ TEST_F(Editazione, ARedatedDrawIsWrittenWithItsCentury) {
     const Data nuova{2001, 3, 12};
     ASSERT_TRUE(
         cambiaarchivio(s, modificaestrazioni([&](Stato& st) { ridataestrazione(st, 10, nuova); })));
-    const auto file = prove::leggi(cartella / "archivio.dat");
+    const auto file = prova::leggi(cartella / "archivio.dat");
     EXPECT_EQ(file[indicearchivio(10, 0, 1)], 12);
     EXPECT_EQ(file[indicearchivio(10, 0, 2)], 3);
     EXPECT_EQ(file[indicearchivio(10, 0, 3)], 1);

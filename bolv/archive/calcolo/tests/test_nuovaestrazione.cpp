@@ -170,10 +170,10 @@ TEST(Nuovaestrazione, NumericText) {
 class Inserimento : public ::testing::Test {
   protected:
     void SetUp() override {
-        prove::prepara(s, cartella, ui);
-        estrazioni = prove::casuali(6, 11, 0.2);
-        prima = prove::immagine(estrazioni);
-        prove::scrivi(cartella / "archivio.dat", prima);
+        prova::prepara(s, cartella, ui);
+        estrazioni = prova::casuali(6, 11, 0.2);
+        prima = prova::immagine(estrazioni);
+        prova::scrivi(cartella / "archivio.dat", prima);
         s.avvioincorso = true;
         ASSERT_TRUE(elabora(s));
         s.avvioincorso = false;
@@ -181,12 +181,12 @@ class Inserimento : public ::testing::Test {
         ui.chiamate.clear();
         nuova = *controllaestrazione(valida(), nomiruote()).estrazione;
     }
-    std::vector<uint8_t> file() const { return prove::leggi(cartella / "archivio.dat"); }
+    std::vector<uint8_t> file() const { return prova::leggi(cartella / "archivio.dat"); }
 
-    prove::Cartella cartella;
-    prove::Registratore ui;
+    prova::Cartella cartella;
+    prova::Registratore ui;
     Stato s;
-    std::vector<prove::Estrazione> estrazioni;
+    std::vector<prova::Estrazione> estrazioni;
     std::vector<uint8_t> prima;
     Nuovaestrazione nuova;
 };
@@ -251,7 +251,7 @@ TEST_F(Inserimento, AppendedOrInsertedAfterAGivenDraw) {
         const auto successo = std::find(ch.begin(), ch.end(), SUCCESSO);
         ASSERT_NE(successo, ch.end());
         EXPECT_LT(successo, std::find(ch.begin(), ch.end(), "chiudianalisi"));
-        EXPECT_EQ(ui.avvisi(), 1);
+        EXPECT_EQ(ui.contaavvisi(), 1);
     }
 }
 
@@ -283,15 +283,15 @@ TEST_F(Inserimento, RefusedWithoutATrace) {
         EXPECT_EQ(file(), prima);
         EXPECT_EQ(s.modoaccoda, c.punto == -2);
         EXPECT_EQ(s.ultimaestrazione, 3);
-        EXPECT_EQ(ui.avvisi(), 1);
+        EXPECT_EQ(ui.contaavvisi(), 1);
         EXPECT_EQ(std::find(ui.chiamate.begin(), ui.chiamate.end(), SUCCESSO), ui.chiamate.end());
         EXPECT_EQ(std::count(ui.chiamate.begin(), ui.chiamate.end(), "chiudianalisi"), 0);
     }
 }
 
 TEST_F(Inserimento, AFullArchiveTakesNoMore) {
-    prima = prove::immagine(prove::casuali(7999, 5, 0));
-    prove::scrivi(cartella / "archivio.dat", prima);
+    prima = prova::immagine(prova::casuali(7999, 5, 0));
+    prova::scrivi(cartella / "archivio.dat", prima);
     ASSERT_TRUE(elabora(s));
     ASSERT_EQ(s.numestrazioni, 7999);
     for (bool accoda : {true, false}) {
@@ -302,7 +302,7 @@ TEST_F(Inserimento, AFullArchiveTakesNoMore) {
         EXPECT_FALSE(inserisciestrazione(s, nuova));
         EXPECT_EQ(s.estrazioni, memoria);
         EXPECT_EQ(file(), prima);
-        EXPECT_EQ(ui.avvisi(), 1);
+        EXPECT_EQ(ui.contaavvisi(), 1);
     }
 }
 

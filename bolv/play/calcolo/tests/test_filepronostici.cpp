@@ -75,26 +75,26 @@ std::vector<Pronostico> cento() {
 }
 
 TEST(FilePronostici, FullGroupRoundTripThroughAFile) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     const auto path = (cartella / "pronostico.pro").string();
     const auto g = cento();
     ASSERT_TRUE(scrivigruppo(path, g));
-    const Byte primo = prove::leggi(path);
+    const Byte primo = prova::leggi(path);
     EXPECT_EQ(leggigruppo(path), g);
     // No empty record in the wheel block, and a second save is the same file.
     for (size_t pos = 0, k = 0; k < MAXPRONOSTICI; ++k, pos += 2 + primo[pos])
         EXPECT_NE(primo[pos], 0) << "record " << k + 1;
     ASSERT_TRUE(scrivigruppo(path, g));
-    EXPECT_EQ(prove::leggi(path), primo);
+    EXPECT_EQ(prova::leggi(path), primo);
     // Bytes after the 300th record are not part of the group.
     Byte lungo = primo;
     lungo.resize(primo.size() + 70000, 0xAB);
-    prove::scrivi(path, lungo);
+    prova::scrivi(path, lungo);
     EXPECT_EQ(leggigruppo(path), g);
 }
 
 TEST(FilePronostici, GroupsTheFileCannotHoldAreNotWritten) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     const auto path = (cartella / "x.pro").string();
     auto troppi = cento();
     troppi.push_back(esempio);
@@ -151,13 +151,13 @@ TEST(FilePronostici, DamagedOrForeignImagesAreRefusedWhole) {
 }
 
 TEST(FilePronostici, UnreadableFilesAreRefused) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     EXPECT_EQ(leggigruppo((cartella / "manca.pro").string()), std::nullopt);
     EXPECT_EQ(leggigruppo(cartella.testo()), std::nullopt);
     const auto path = (cartella / "corto.pro").string();
-    prove::scrivi(path, Byte(599, 0));
+    prova::scrivi(path, Byte(599, 0));
     EXPECT_EQ(leggigruppo(path), std::nullopt);
-    prove::scrivi(path, Byte(600, 0));
+    prova::scrivi(path, Byte(600, 0));
     EXPECT_EQ(leggigruppo(path), std::vector<Pronostico>{});
 }
 

@@ -83,11 +83,11 @@ std::vector<uint8_t> configurazionediprova() {
 }
 
 TEST(Schedina, SalvaCambiaSoloGliSlot6e7) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     Stato s;
     s.cartellaprogramma = cartella.testo();
     const std::vector<uint8_t> prima = configurazionediprova();
-    prove::scrivi(cartella / "bolv.cfg", prima);
+    prova::scrivi(cartella / "bolv.cfg", prima);
     // The configuration held differs from the file (a slot changed since it was read): the
     // file keeps its own value all the same.
     s.configurazione[3] = 1234;
@@ -97,28 +97,28 @@ TEST(Schedina, SalvaCambiaSoloGliSlot6e7) {
     attesi[13] = 0x02; // 530
     attesi[14] = 0xf6;
     attesi[15] = 0xff; // -10
-    EXPECT_EQ(prove::leggi(cartella / "bolv.cfg"), attesi);
+    EXPECT_EQ(prova::leggi(cartella / "bolv.cfg"), attesi);
     EXPECT_EQ(s.configurazione[6], 530);
     EXPECT_EQ(s.configurazione[7], -10);
     EXPECT_EQ(s.configurazione[3], 1234);
-    EXPECT_EQ(prove::nomi(cartella / "."), std::vector<std::string>{"bolv.cfg"});
+    EXPECT_EQ(prova::nomi(cartella / "."), std::vector<std::string>{"bolv.cfg"});
 }
 
 TEST(Schedina, SalvaSenzaFileLeggibileScriveLaConfigurazioneTenuta) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     Stato s;
     s.cartellaprogramma = cartella.testo();
     for (int i = 0; i < NUMCONFIG; ++i)
         s.configurazione[i] = static_cast<int16_t>(i);
-    prove::scrivi(cartella / "bolv.cfg", std::vector<uint8_t>(5, 1)); // cut short
+    prova::scrivi(cartella / "bolv.cfg", std::vector<uint8_t>(5, 1)); // cut short
     ASSERT_TRUE(salvaoffset(s, 40, 50));
-    EXPECT_EQ(prove::leggi(cartella / "bolv.cfg"), immagineconfigurazione(s.configurazione));
+    EXPECT_EQ(prova::leggi(cartella / "bolv.cfg"), immagineconfigurazione(s.configurazione));
     EXPECT_EQ(s.configurazione[6], 40);
     EXPECT_EQ(s.configurazione[5], 5);
 }
 
 TEST(Schedina, SalvaNonRiuscitoNonCambiaNulla) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     Stato s;
     s.cartellaprogramma = (cartella / "manca").string();
     s.configurazione[6] = 7;

@@ -173,20 +173,20 @@ TEST(Simulazione, DamagedMaximaRefused) {
 }
 
 TEST(Simulazione, MaximaFileOnDisk) {
-    prove::Cartella cartella;
+    prova::Cartella cartella;
     const std::string percorso = (cartella / "simul.dat").string();
     Massimi m{};
     m[indicemassimo(1, 1)] = 3;
     // Missing: created empty, read as zeros.
     EXPECT_EQ(caricamassimi(percorso, m), Letturamassimi::letti);
     EXPECT_EQ(m, Massimi{});
-    EXPECT_TRUE(prove::leggi(percorso).empty());
+    EXPECT_TRUE(prova::leggi(percorso).empty());
     // Written: a longer file keeps its further bytes.
     std::vector<uint8_t> lungo(300, 0xAA);
-    prove::scrivi(percorso, lungo);
+    prova::scrivi(percorso, lungo);
     m[indicemassimo(4, 2)] = 123;
     ASSERT_TRUE(salvamassimi(percorso, m));
-    auto scritto = prove::leggi(percorso);
+    auto scritto = prova::leggi(percorso);
     ASSERT_EQ(scritto.size(), 300u);
     EXPECT_EQ(std::vector<uint8_t>(scritto.begin(), scritto.begin() + 264), immaginemassimi(m));
     EXPECT_EQ(std::vector<uint8_t>(scritto.begin() + 264, scritto.end()),
@@ -197,7 +197,7 @@ TEST(Simulazione, MaximaFileOnDisk) {
     // Damaged: refused and not read.
     Massimi rotto{};
     rotto[indicemassimo(1, 4)] = 9;
-    prove::scrivi(percorso, immaginemassimi(rotto));
+    prova::scrivi(percorso, immaginemassimi(rotto));
     EXPECT_EQ(caricamassimi(percorso, riletti), Letturamassimi::danneggiati);
     EXPECT_EQ(riletti, Massimi{});
     // Unwritable: said, not pretended.

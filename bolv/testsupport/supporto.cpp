@@ -14,7 +14,9 @@
 
 namespace fs = std::filesystem;
 
-namespace bolv::prove {
+namespace prova {
+
+using namespace bolv;
 
 std::vector<uint8_t> immagine(const std::vector<Estrazione>& estrazioni) {
     std::vector<uint8_t> img(DIMARCHIVIO, 0);
@@ -87,7 +89,7 @@ Cartella::~Cartella() {
     fs::remove_all(percorso, errore);
 }
 
-int Registratore::avvisi() const {
+int Registratore::contaavvisi() const {
     return static_cast<int>(
         std::count_if(chiamate.begin(), chiamate.end(),
                       [](const std::string& c) { return c.rfind("avviso:", 0) == 0; }));
@@ -120,4 +122,4 @@ std::vector<Estrazione> casuali(int n, unsigned seme, double assente) {
     return estrazioni;
 }
 
-} // namespace bolv::prove
+} // namespace prova

@@ -1,5 +1,6 @@
-// What the engine tests share: a scratch program folder, archive images built
-// from a list of draws, and an Interfaccia that records what the engine asks.
+// What every test of Bolv shares, without Qt: a scratch program folder, archive images built
+// from a list of draws, and an Interfaccia that records what the engine asks of the screen.
+// The window tests add their own part on top (provafinestre.h, archiviodiprova.h).
 #pragma once
 
 #include "stato.h"
@@ -9,7 +10,10 @@
 #include <string>
 #include <vector>
 
-namespace bolv::prove {
+namespace prova {
+
+using bolv::Data;
+using bolv::Stato;
 
 // One draw: its date and the five numbers of each wheel (all 0: not drawn).
 struct Estrazione {
@@ -60,15 +64,21 @@ class Cartella {
     std::filesystem::path percorso;
 };
 
-// Records every call, one text each ("avviso:<text>", "progresso:<n>", ...).
-class Registratore : public Interfaccia {
+// Records every call, one text each ("avviso:<text>", "progresso:<n>", ...), and keeps
+// count of the recomputations (each drops the pair and triple tables first), the status-bar
+// updates, the messages and the wait-window texts.
+class Registratore : public bolv::Interfaccia {
   public:
     std::vector<std::string> chiamate;
     int eventi_ = 0;
     std::vector<int> progressi;
+    int ricalcoli = 0;
+    int aggiornamenti = 0;
+    std::vector<std::string> avvisi, attese;
 
     void mostramessaggio(const std::string& t) override {
         chiamate.push_back("mostramessaggio:" + t);
+        attese.push_back(t);
     }
     void chiudimessaggio() override { chiamate.push_back("chiudimessaggio"); }
     void etichettamessaggio(const std::string& t) override {
@@ -80,12 +90,22 @@ class Registratore : public Interfaccia {
     }
     void clessidra(bool attesa) override { chiamate.push_back(attesa ? "clessidra" : "freccia"); }
     void eventi() override { ++eventi_; }
-    void avviso(const std::string& t) override { chiamate.push_back("avviso:" + t); }
-    void disattivaambiterni() override { chiamate.push_back("disattivaambiterni"); }
-    void aggiornastato() override { chiamate.push_back("aggiornastato"); }
+    void avviso(const std::string& t) override {
+        chiamate.push_back("avviso:" + t);
+        avvisi.push_back(t);
+    }
+    void disattivaambiterni() override {
+        chiamate.push_back("disattivaambiterni");
+        ++ricalcoli;
+    }
+    void aggiornastato() override {
+        chiamate.push_back("aggiornastato");
+        ++aggiornamenti;
+    }
     void chiudianalisi() override { chiamate.push_back("chiudianalisi"); }
 
-    int avvisi() const;
+    // The messages among the calls, counted since chiamate was last cleared.
+    int contaavvisi() const;
 };
 
 // A state whose program folder is cartella and whose screen is ui.
@@ -95,4 +115,4 @@ void prepara(Stato& s, const Cartella& cartella, Registratore& ui);
 // each wheel is missing from a draw with probability assente (never all ten).
 std::vector<Estrazione> casuali(int n, unsigned seme, double assente);
 
-} // namespace bolv::prove
+} // namespace prova
