@@ -7,7 +7,6 @@
 #include "servizi.h"
 #include "textformat.h"
 
-
 namespace bolv {
 
 namespace {
