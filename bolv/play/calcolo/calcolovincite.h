@@ -30,8 +30,9 @@ inline float vincitaunitaria(const std::array<float, 50>& tabella, int k, int n)
 // What that combination pays the player on a 1-lira stake once the 3% is withheld; on all
 // ten wheels together ("Tutte") a tenth of it.
 inline double fattoreguadagno(const std::array<float, 50>& tabella, int k, int n, bool tutte) {
-    const double p = vincitaunitaria(tabella, k, n);
-    return (tutte ? p / 10 : p) * QUOTAPAGATA;
+    // The 3% first, then the tenth: in the other order 37,5 on "Tutte" would show 3,63.
+    const double pagata = vincitaunitaria(tabella, k, n) * QUOTAPAGATA;
+    return tutte ? pagata / 10 : pagata;
 }
 
 // A single-precision value as the general conversion writes it: at most 7

@@ -88,17 +88,19 @@ TEST(CalcoloVincite, GainFactor) {
     t[6] = 250;    // ambo, 2 numbers
     t[12] = 4250;  // terno, 3 numbers
     t[46] = 5.55f; // ambo, 10 numbers
+    t[47] = 37.5f; // terno, 10 numbers
     t[4] = 1e6f;   // cinquina, 1 number: a cell no bet reads
     const struct {
         int k, n;
         bool tutte;
         double atteso;
     } casi[] = {
-        {2, 2, false, 242.5}, {2, 2, true, 24.25},          {3, 3, false, 4122.5},
-        {3, 3, true, 412.25}, {2, 10, false, 5.55f * 0.97}, {1, 1, false, 0},
+        {2, 2, false, 242.5},  {2, 2, true, 24.25},          {3, 3, false, 4122.5},
+        {3, 3, true, 412.25},  {2, 10, false, 5.55f * 0.97}, {1, 1, false, 0},
+        {3, 10, true, 3.6375},
     };
     for (const auto& c : casi)
-        EXPECT_DOUBLE_EQ(fattoreguadagno(t, c.k, c.n, c.tutte), c.atteso)
+        EXPECT_EQ(fattoreguadagno(t, c.k, c.n, c.tutte), c.atteso)
             << "sorte " << c.k << ", " << c.n << " numeri";
 }
 
