@@ -1,9 +1,6 @@
 // The ranking of number groups on the shipped archive, as the window runs it: the copy of
 // the tables the run reads, then the whole ranking of the wheels chosen. Last, how long
 // "Interrompi" takes to end a run that would go on for a long time.
-// The ranking of triples by presences for groups of ten takes minutes: it runs only when a
-// --benchmark_filter is given that matches its name, as in
-//   bench_classifica --benchmark_filter=Classifica/TernoPresenzeK10Bari
 #include "ambiterni.h"
 #include "classifica.h"
 #include "elabora.h"
@@ -12,7 +9,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 namespace {
@@ -22,7 +18,7 @@ using bolv::Impostazioni;
 const std::vector<int> DIECI = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
 using Corsa = bolv::Esitoclassifica (*)(const bolv::Tavole&, const Impostazioni&,
-                                        bolv::Avanzamento&);
+                                        bolv::Avanzamento&, bolv::Vetrina*);
 
 // The run as the window makes it (classifica), or through the enumerators alone on one
 // thread (classificasequenziale), for comparison.
@@ -31,7 +27,7 @@ void Classifica(benchmark::State& state, Corsa corsa, Impostazioni imp) {
     for (auto _ : state) {
         const bolv::Tavole t = bolv::tavoleclassifica(s, imp.sorte, imp.ritardi, imp.ruote);
         bolv::Avanzamento a;
-        const auto esito = corsa(t, imp, a);
+        const auto esito = corsa(t, imp, a, nullptr);
         benchmark::DoNotOptimize(esito.righe.data());
     }
 }
@@ -83,6 +79,27 @@ BENCHMARK_CAPTURE(Classifica, TernoPresenzeK6Bari, bolv::classifica,
                   Impostazioni{6, 10, 3, false, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+BENCHMARK_CAPTURE(Classifica, TernoRitardiK10N15DieciRuote, bolv::classifica,
+                  Impostazioni{10, 15, 3, true, 1, DIECI, {}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Classifica, TernoPresenzeK8N15MassimiBari, bolv::classifica,
+                  Impostazioni{8, 15, 3, false, 1, {1}, {}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Classifica, TernoPresenzeK8N15MassimiTutte, bolv::classifica,
+                  Impostazioni{8, 15, 3, false, 1, {11}, {}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Classifica, TernoPresenzeK10N15MassimiBari, bolv::classifica,
+                  Impostazioni{10, 15, 3, false, 1, {1}, {}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(Classifica, TernoPresenzeK10N15MassimiTutte, bolv::classifica,
+                  Impostazioni{10, 15, 3, false, 1, {11}, {}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(Classifica, TernoPresenzeK10N15MinimiBari, bolv::classifica,
+                  Impostazioni{10, 15, 3, false, 2, {1}, {}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(Classifica, TernoRitardiK10N15BariSequenziale, bolv::classificasequenziale,
                   Impostazioni{10, 15, 3, true, 1, {1}, {}})
     ->Unit(benchmark::kMillisecond);
@@ -101,15 +118,4 @@ BENCHMARK_CAPTURE(Interrompi, AmboPresenzeK10MinimiDieciRuote,
 
 } // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    if (!benchmark::GetBenchmarkFilter().empty())
-        benchmark::RegisterBenchmark("Classifica/TernoPresenzeK10Bari", Classifica,
-                                     bolv::classifica, Impostazioni{10, 10, 3, false, 1, {1}, {}})
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(1);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -27,6 +27,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace bolv {
@@ -46,6 +47,7 @@ const std::vector<int> COLONNESTAMPA = {0, 10, 40, 50, 63, 71, 78};
 const char* const GRUPPI[9] = {"Coppie",  "Terzine", "Quartine", "Cinquine", "Sestine",
                                "Settine", "Ottine",  "Novine",   "Decine"};
 constexpr int COLRIT = 2, COLULTIMA = 3, COLMEDIO = 4, COLSTO = 5, COLFRE = 6;
+constexpr int INTERVALLOVETRINA = 500; // ms between two showings of a run's groups so far
 
 QString gruppo(const std::vector<int>& numeri) {
     QStringList testi;
@@ -340,9 +342,20 @@ void massimi::avviaclassifica(const Impostazioni& imp) {
     if (!(imp.sorte == 2 ? s.ambiattivi : s.ternattivi)) return;
     auto tavole =
         std::make_shared<const Tavole>(tavoleclassifica(s, imp.sorte, imp.ritardi, imp.ruote));
-    const auto esito =
-        lavoro->esegui([tavole, imp](Avanzamento& a) { return classifica(*tavole, imp, a); });
+    // The best groups found so far show while the run goes on.
+    auto vetrina = std::make_shared<Vetrina>();
+    QTimer orologio;
+    orologio.setInterval(INTERVALLOVETRINA);
+    connect(&orologio, &QTimer::timeout, this, [&] {
+        if (const auto righe = vetrina->novita()) mostrarighe(imp, *righe, false);
+    });
+    orologio.start();
+    const auto esito = lavoro->esegui([tavole, imp, vetrina](Avanzamento& a) {
+        return classifica(*tavole, imp, a, vetrina.get());
+    });
+    orologio.stop();
     if (!esito) return;
+    intestagriglia();
     ultima = imp;
     classificate = esito->righe;
     if (esito->interrotta) Label6->setText(titolo + QStringLiteral(" (Ricerca non completata)"));

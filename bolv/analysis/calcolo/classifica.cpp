@@ -1,11 +1,13 @@
 #include "classifica.h"
 
 #include "ambiterni.h"
+#include "camminoclassifica.h"
 #include "combinatoria.h"
 #include "tabelle.h"
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -13,6 +15,8 @@
 #include <optional>
 #include <queue>
 #include <thread>
+#include <tuple>
+#include <utility>
 
 namespace bolv {
 
@@ -20,341 +24,55 @@ namespace {
 
 constexpr int CELLEAMBI = 91 * 91;
 constexpr int CELLETERNI = NUMTERNI + 1;
-constexpr int32_t INFINITO = std::numeric_limits<int32_t>::max() / 4;
-constexpr int MASSIMICOPPIE = 36; // C(9, 2): new pairs among the 9 numbers still to choose
-constexpr int MASSIMITERNE = 84;  // C(9, 3)
 
-// rank(a, b, c) = BASI[91 a + b] + c for a < b < c: the triple scans add one number to a
-// base instead of ranking every triple afresh.
-const std::array<int32_t, CELLEAMBI>& basiterni() {
-    static const std::array<int32_t, CELLEAMBI> basi = [] {
-        std::array<int32_t, CELLEAMBI> b{};
-        for (int x = 1; x <= 88; ++x)
-            for (int y = x + 1; y <= 89; ++y)
-                b[91 * x + y] = indiceterno(x, y, y + 1) - (y + 1);
-        return b;
-    }();
-    return basi;
-}
-
-// C(r, 2) and C(r, 3) for the r = 0..9 numbers still to choose.
-constexpr int COPPIE[10] = {0, 0, 1, 3, 6, 10, 15, 21, 28, 36};
-constexpr int TERNE[10] = {0, 0, 0, 1, 4, 10, 20, 35, 56, 84};
-
-// The prefix sums of the m largest of valori (m = 0..quanti), kept in lista sorted largest
-// first and merged with each new batch.
-void unisci(std::vector<int32_t>& lista, std::vector<int32_t>& nuovi, int quanti) {
-    lista.insert(lista.end(), nuovi.begin(), nuovi.end());
-    nuovi.clear();
-    const auto fine = lista.begin() + std::min<ptrdiff_t>(quanti, std::ssize(lista));
-    std::partial_sort(lista.begin(), fine, lista.end(), std::greater<>());
-    lista.erase(fine, lista.end());
-}
-
-void accodaprefissi(std::vector<int32_t>& dest, const std::vector<int32_t>& lista, int quanti) {
-    int32_t somma = 0;
-    dest.push_back(0);
-    for (int m = 1; m <= quanti; ++m) {
-        if (m <= std::ssize(lista)) somma += lista[m - 1];
-        dest.push_back(somma);
-    }
-}
-
-// One wheel's statistic as the walk reads it: widened, negated for a "Minimi" ranking (so
-// that every ranking keeps the largest values), and for the presences the bounds on what
-// the numbers still to choose can add.
-struct Datiruota {
-    bool terno = false;
-    bool minimo = false; // value of a group: the smallest (delays), else the sum
-    std::vector<int32_t> val;
-    // Sum of the m largest values of the pairs (ambo) or triples (terno) whose numbers all
-    // lie above x: nuove[x * (QUANTE + 1) + m].
-    std::vector<int32_t> nuove;
-    // Ambo: sum of the m largest P(y, z) with x < z, z != y: vicini[(91 y + x) * 10 + m].
-    std::vector<int32_t> vicini;
-    // Terno: sum of the m largest T(c, y, z) with x < y < z: conc[(91 c + x) * 37 + m].
-    std::vector<int32_t> conc;
-
-    int32_t ambo(int a, int b) const { return val[91 * a + b]; }
-    int32_t terna(int a, int b, int c) const { return val[basiterni()[91 * a + b] + c]; }
-    int quantenuove() const { return terno ? MASSIMITERNE : MASSIMICOPPIE; }
-};
-
-void limitiambi(Datiruota& d) {
-    std::vector<int32_t> lista, nuovi;
-    std::vector<std::vector<int32_t>> perx(91);
-    for (int x = 89; x >= 0; --x) {
-        for (int b = x + 2; b <= 90; ++b)
-            nuovi.push_back(d.ambo(x + 1, b));
-        unisci(lista, nuovi, MASSIMICOPPIE);
-        perx[x] = lista;
-    }
-    for (int x = 0; x <= 90; ++x)
-        accodaprefissi(d.nuove, perx[x], MASSIMICOPPIE);
-
-    d.vicini.assign(91 * 91 * 10, 0);
-    for (int y = 1; y <= 90; ++y) {
-        lista.clear();
-        for (int x = 89; x >= 0; --x) {
-            if (x + 1 != y) nuovi.push_back(d.ambo(y, x + 1));
-            unisci(lista, nuovi, 9);
-            std::vector<int32_t> pref;
-            accodaprefissi(pref, lista, 9);
-            std::copy(pref.begin(), pref.end(), d.vicini.begin() + (91 * y + x) * 10);
-        }
-    }
-}
-
-void limititerni(Datiruota& d, const Avanzamento& a) {
-    std::vector<int32_t> lista, nuovi;
-    std::vector<std::vector<int32_t>> perx(91);
-    for (int x = 88; x >= 0; --x) {
-        for (int b = x + 2; b <= 89; ++b)
-            for (int c = b + 1; c <= 90; ++c)
-                nuovi.push_back(d.terna(x + 1, b, c));
-        unisci(lista, nuovi, MASSIMITERNE);
-        perx[x] = lista;
-    }
-    for (int x = 0; x <= 90; ++x)
-        accodaprefissi(d.nuove, perx[x], MASSIMITERNE);
-
-    d.conc.assign(91 * 91 * (MASSIMICOPPIE + 1), 0);
-    for (int c = 1; c <= 88 && !a.interrotto(); ++c) {
-        lista.clear();
-        for (int x = 89; x >= c; --x) {
-            for (int z = x + 2; z <= 90; ++z)
-                nuovi.push_back(d.terna(c, x + 1, z));
-            unisci(lista, nuovi, MASSIMICOPPIE);
-            std::vector<int32_t> pref;
-            accodaprefissi(pref, lista, MASSIMICOPPIE);
-            std::copy(pref.begin(), pref.end(), d.conc.begin() + (91 * c + x) * 37);
-        }
-    }
-}
-
-// A stop asked for meanwhile leaves the bounds unfinished: the walk then ends at once.
-Datiruota datiruota(const Tavole& t, int ruota, int ordine, const Avanzamento& a) {
-    Datiruota d;
-    d.terno = t.sorte == 3;
-    d.minimo = t.ritardi;
-    const int celle = d.terno ? CELLETERNI : CELLEAMBI;
-    const int segno = ordine == 2 ? -1 : 1;
-    const int16_t* origine = t.valori.data() + static_cast<size_t>(ruota - 1) * celle;
-    d.val.resize(celle);
-    for (int i = 0; i < celle; ++i)
-        d.val[i] = segno * origine[i];
-    if (!d.minimo) d.terno ? limititerni(d, a) : limitiambi(d);
-    return d;
-}
-
-// Where the groups that pass go, and the threshold they must beat.
-class Destinazione {
-  public:
-    virtual ~Destinazione() = default;
-    // A group passes when its (signed) value is above this.
-    virtual int64_t soglia() const = 0;
-    virtual void offri(const int* c, int k, int32_t valore) = 0;
-};
-
-// The walk of one wheel: every group of k numbers in ascending lexicographic order, less
-// those that cannot pass.
-class Cammino {
-  public:
-    Cammino(const Datiruota& dati, int k, const std::vector<int>& vincoli, Destinazione& dest,
-            Avanzamento& a)
-        : d(dati), k(k), vincoli(vincoli), dest(dest), a(a) {
-        std::sort(this->vincoli.begin(), this->vincoli.end());
-    }
-
-    // The groups that begin with x1 (and x2 when x2 > 0).
-    void radice(int x1, int x2) {
-        c[0] = x1;
-        const int32_t neutro = d.minimo ? INFINITO : 0;
-        for (int y = x1 + 1; y <= 90; ++y)
-            agg[1][y] = d.terno ? neutro : d.ambo(x1, y);
-        if (!ammessofiglio(0, x1, 0)) return;
-        if (x2 == 0)
-            nodo(1, neutro);
-        else if (ammessofiglio(x1, x2, 1))
-            figlio(1, neutro, x2);
-    }
-    bool fermato() const { return fermo; }
-
-  private:
-    int32_t unisci(int32_t s, int32_t v) const { return d.minimo ? std::min(s, v) : s + v; }
-
-    void nodo(int j, int32_t s) {
-        const int last = c[j - 1];
-        if (j == k - 1) {
-            foglie(j, s, last);
-            return;
-        }
-        if (a.interrotto()) {
-            fermo = true;
-            return;
-        }
-        const int r = k - j;
-        if (limite(j, s, last, r) <= dest.soglia()) return;
-        for (int x = last + 1; x <= 91 - r && !fermo; ++x) {
-            if (!ammessofiglio(last, x, j)) continue;
-            figlio(j, s, x);
-        }
-    }
-
-    // x placed at index j after last: no Vincoli number may be skipped, and those still to
-    // place must fit in the places left.
-    bool ammessofiglio(int last, int x, int j) const {
-        int dopo = 0;
-        for (int v : vincoli) {
-            if (v > last && v < x) return false;
-            if (v > x) ++dopo;
-        }
-        return dopo <= k - 1 - j;
-    }
-
-    void figlio(int j, int32_t s, int x) {
-        const int32_t s2 = unisci(s, agg[j][x]);
-        if (d.minimo && s2 <= dest.soglia()) return;
-        c[j] = x;
-        int32_t* dopo = agg[j + 1];
-        const int32_t* prima = agg[j];
-        if (!d.terno) {
-            const int32_t* riga = d.val.data() + 91 * x;
-            for (int y = x + 1; y <= 90; ++y)
-                dopo[y] = unisci(prima[y], riga[y]);
-        } else {
-            for (int y = x + 1; y <= 90; ++y)
-                dopo[y] = prima[y];
-            for (int i = 0; i < j; ++i) {
-                const int32_t* riga = d.val.data() + basiterni()[91 * c[i] + x];
-                for (int y = x + 1; y <= 90; ++y)
-                    dopo[y] = unisci(dopo[y], riga[y]);
-            }
-        }
-        nodo(j + 1, s2);
-    }
-
-    void foglie(int j, int32_t s, int last) {
-        int unico = 0; // the one number that may close the group, when a Vincoli number is due
-        for (int v : vincoli)
-            if (v > last) unico = v;
-        const int32_t* ultimi = agg[j];
-        const int da = unico ? unico : last + 1, a90 = unico ? unico : 90;
-        int64_t soglia = dest.soglia();
-        for (int y = da; y <= a90; ++y) {
-            const int32_t v = unisci(s, ultimi[y]);
-            if (v <= soglia) continue;
-            c[j] = y;
-            dest.offri(c, k, v);
-            soglia = dest.soglia();
-        }
-    }
-
-    // The best value any completion of c[0..j-1] by r more numbers could reach.
-    int32_t limite(int j, int32_t s, int last, int r) const {
-        const auto migliori = primi(r, last, [&](int y) { return agg[j][y]; });
-        if (d.minimo) return std::min(s, migliori[r - 1]);
-        int64_t somma = s;
-        for (int i = 0; i < r; ++i)
-            somma += migliori[i];
-        const int quante = d.quantenuove() + 1;
-        if (!d.terno) {
-            // Each new pair counted half from either end: a number's best r - 1 partners.
-            const auto conmezzi = primi(r, last, [&](int y) {
-                return 2 * agg[j][y] + d.vicini[(91 * y + last) * 10 + r - 1];
-            });
-            int64_t doppio = 0;
-            for (int i = 0; i < r; ++i)
-                doppio += conmezzi[i];
-            return saturato(std::min(somma + d.nuove[last * quante + COPPIE[r]],
-                                     s + doppio / 2 - (doppio < 0 && doppio % 2 ? 1 : 0)));
-        }
-        for (int i = 0; i < j; ++i)
-            somma += d.conc[(91 * c[i] + last) * 37 + COPPIE[r]];
-        const int64_t nuove = d.nuove[last * quante + TERNE[r]];
-        if (j > 2) return saturato(somma + nuove);
-        // Near the root, where a pruned subtree is largest: the triples of one chosen and
-        // two new numbers counted half from either new end, each with its best partners.
-        const auto conmezzi = primi(r, last, [&](int y) {
-            const auto partner = primi(r - 1, last, [&](int z) {
-                if (z == y) return std::numeric_limits<int32_t>::min() / 2;
-                int32_t b = 0;
-                for (int i = 0; i < j; ++i)
-                    b += d.terna(c[i], std::min(y, z), std::max(y, z));
-                return b;
-            });
-            int32_t e = 2 * agg[j][y];
-            for (int i = 0; i < r - 1; ++i)
-                e += partner[i];
-            return e;
-        });
-        int64_t doppio = 0;
-        for (int i = 0; i < r; ++i)
-            doppio += conmezzi[i];
-        return saturato(std::min(somma, s + doppio / 2 - (doppio < 0 && doppio % 2 ? 1 : 0)) +
-                        nuove);
-    }
-    // The r largest of valore(y) for y above last, largest first.
-    template <class F> static std::array<int32_t, 10> primi(int r, int last, F valore) {
-        std::array<int32_t, 10> migliori;
-        migliori.fill(std::numeric_limits<int32_t>::min() / 2);
-        for (int y = last + 1; y <= 90; ++y) {
-            const int32_t v = valore(y);
-            if (v <= migliori[r - 1]) continue;
-            int i = r - 1;
-            for (; i > 0 && migliori[i - 1] < v; --i)
-                migliori[i] = migliori[i - 1];
-            migliori[i] = v;
-        }
-        return migliori;
-    }
-    static int32_t saturato(int64_t v) {
-        return static_cast<int32_t>(std::clamp<int64_t>(v, -INFINITO, INFINITO));
-    }
-
-    const Datiruota& d;
-    const int k;
-    std::vector<int> vincoli;
-    Destinazione& dest;
-    Avanzamento& a;
-    int c[10] = {};
-    int32_t agg[11][91] = {};
-    bool fermo = false;
-};
+// How often a run going on shows its best groups so far.
+constexpr auto INTERVALLOVETRINA = std::chrono::milliseconds(200);
 
 // The sequential road: every group that passes is offered to the ranking at once.
 class Versograduatoria : public Destinazione {
   public:
-    Versograduatoria(Graduatoria& g, int ruota)
-        : g(g), ruota(ruota), segno(g.ordine() == 2 ? -1 : 1) {}
+    Versograduatoria(Graduatoria& g, int ruota, int k, Avanzamento& a, Progresso p)
+        : g(g), ruota(ruota), segno(g.ordine() == 2 ? -1 : 1), a(a), vetrina(p.vetrina),
+          perruota(gruppi(90, k)), fatti(perruota * p.ruoteelaborate),
+          totale(perruota * std::max(1, p.ruoteselezionate)) {}
+    ~Versograduatoria() override { mostra(); }
     int64_t soglia() const override { return segno * static_cast<int64_t>(g.soglia); }
     void offri(const int* c, int k, int32_t valore) override {
         g.inseriscirisultato(ruota, c, k, segno * valore);
+        cambiata = true;
+    }
+    void avanzamento(uint64_t gruppi) override {
+        fatti += gruppi;
+        a.avanza(static_cast<int>(100 * fatti / totale));
+        const auto ora = std::chrono::steady_clock::now();
+        if (ora - mostrata < INTERVALLOVETRINA) return;
+        mostrata = ora;
+        mostra();
     }
 
   private:
+    void mostra() {
+        if (vetrina && std::exchange(cambiata, false)) vetrina->sostituisci(g.classificati());
+    }
+
     Graduatoria& g;
     int ruota;
     int segno;
+    Avanzamento& a;
+    Vetrina* vetrina;
+    uint64_t perruota, fatti, totale;
+    bool cambiata = false;
+    std::chrono::steady_clock::time_point mostrata = std::chrono::steady_clock::now();
 };
-
-int percentuale(int fatti, int totale) {
-    return totale > 0 ? static_cast<int>(100LL * fatti / totale) : 0;
-}
 
 bool enumera(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a, Progresso p) {
     if (!t.ritardi && g.ordine() == 2) g.iniziaruotapresenze();
     if (a.interrotto()) return true;
-    const Datiruota d = datiruota(t, ruota, g.ordine(), a);
-    Versograduatoria dest(g, ruota);
-    Cammino cammino(d, k, g.vincoli(), dest, a);
-    for (int x1 = 1; x1 <= 91 - k; ++x1) {
-        const int fatto = percentuale(x1 - 1, 91 - k);
-        if (a.avanza((p.ruoteelaborate * 100 + fatto) / std::max(1, p.ruoteselezionate)))
-            return true;
-        cammino.radice(x1, 0);
-        if (cammino.fermato()) return true;
-    }
+    const auto d = datiruota(t, ruota, g.ordine(), a);
+    Versograduatoria dest(g, ruota, k, a, p);
+    const auto cammino = camminata(*d, k, g.vincoli(), dest, a);
+    for (int x1 = 1; x1 <= 91 - k; ++x1)
+        if (!cammino->radice(x1, 0)) return true;
     return a.interrotto();
 }
 
@@ -406,21 +124,52 @@ class Prefisso {
     size_t primo = 0;
 };
 
+// What the parts of a parallel run share besides the groups: the threshold under which no
+// group can be ranked, the groups done, the best shown.
+class Comune {
+  public:
+    Comune(int n, Avanzamento& a, Vetrina* vetrina, uint64_t totale)
+        : n(n), vetrina(vetrina), a(a), totale(std::max<uint64_t>(1, totale)) {}
+
+    // The percentage shown moves only forward, whatever order the parts report in.
+    void avanzamento(uint64_t gruppi) {
+        const auto ora = fatti.fetch_add(gruppi, std::memory_order_relaxed) + gruppi;
+        const int p = static_cast<int>(100 * ora / totale);
+        if (p <= percento.load(std::memory_order_relaxed)) return;
+        std::lock_guard<std::mutex> blocco(m);
+        if (p <= percento.load(std::memory_order_relaxed)) return;
+        percento.store(p, std::memory_order_relaxed);
+        a.avanza(p);
+    }
+
+    const int n;
+    Vetrina* const vetrina;
+    std::atomic<int32_t> soglia{1}; // a value of 0 never enters a "Massimi" ranking
+
+  private:
+    Avanzamento& a;
+    const uint64_t totale;
+    std::atomic<uint64_t> fatti{0};
+    std::atomic<int> percento{0};
+    std::mutex m;
+};
+
 // One part of a parallel walk. A group is kept when it beats what is proved of the threshold
 // the walk in order would have on reaching it: the earlier units (Prefisso), the earlier
 // groups of its own unit; and when it is not below the N-th value of some N groups found
-// anywhere (comune), under which no group can be ranked.
+// anywhere (comune.soglia), under which no group can be ranked.
 class Parte : public Destinazione {
   public:
-    Parte(int n, std::atomic<int32_t>& comune, const Prefisso& prefisso)
-        : n(n), comune(comune), prefisso(prefisso), migliori(n), inunita(n) {}
+    Parte(Comune& comune, const Prefisso& prefisso)
+        : comune(comune), prefisso(prefisso), migliori(comune.n), inunita(comune.n) {}
     int64_t soglia() const override {
-        return std::max({comune.load(std::memory_order_relaxed) - 1,
+        return std::max({comune.soglia.load(std::memory_order_relaxed) - 1,
                          prefisso.valore.load(std::memory_order_relaxed), sogliaunita});
     }
-    void nuovaunita(std::vector<Superstite>* u) {
+    void nuovaunita(std::vector<Superstite>* u, int r) {
         uscita = u;
-        inunita = Migliori(n);
+        ruota = r;
+        inunita = Migliori(comune.n);
         sogliaunita = 0;
     }
     void offri(const int* c, int k, int32_t valore) override {
@@ -429,21 +178,23 @@ class Parte : public Destinazione {
             s.numeri[i] = static_cast<int8_t>(c[i]);
         s.valore = valore;
         uscita->push_back(s);
+        if (comune.vetrina) comune.vetrina->proponi(comune.n, ruota, c, k, valore);
         if (const auto v = inunita.aggiungi(valore)) sogliaunita = *v;
         const auto v = migliori.aggiungi(valore);
         if (!v) return;
-        int32_t attuale = comune.load(std::memory_order_relaxed);
-        while (attuale < *v && !comune.compare_exchange_weak(attuale, *v)) {
+        int32_t attuale = comune.soglia.load(std::memory_order_relaxed);
+        while (attuale < *v && !comune.soglia.compare_exchange_weak(attuale, *v)) {
         }
     }
+    void avanzamento(uint64_t gruppi) override { comune.avanzamento(gruppi); }
 
   private:
-    int n;
-    std::atomic<int32_t>& comune;
+    Comune& comune;
     const Prefisso& prefisso;
     Migliori migliori, inunita;
     int32_t sogliaunita = 0;
     std::vector<Superstite>* uscita = nullptr;
+    int ruota = 0;
 };
 
 Esitoclassifica conclusione(const Graduatoria& g, bool interrotta) {
@@ -453,9 +204,10 @@ Esitoclassifica conclusione(const Graduatoria& g, bool interrotta) {
 // The "Massimi" run split over the cores: each part walks whole subtrees, in any order,
 // keeping what is not below the threshold proved so far; the survivors, merged in
 // enumeration order, then pass once through the sequential ranking.
-Esitoclassifica classificaparallela(const Tavole& t, const Impostazioni& imp, Avanzamento& a) {
+Esitoclassifica classificaparallela(const Tavole& t, const Impostazioni& imp, Avanzamento& a,
+                                    Vetrina* vetrina) {
     // Each wheel's data is made by the first part that needs it, while the others walk.
-    std::vector<std::unique_ptr<Datiruota>> dati(imp.ruote.size());
+    std::vector<std::shared_ptr<const Datiruota>> dati(imp.ruote.size());
     std::vector<std::once_flag> pronti(imp.ruote.size());
     struct Unita {
         int indiceruota, x1, x2;
@@ -471,23 +223,24 @@ Esitoclassifica classificaparallela(const Tavole& t, const Impostazioni& imp, Av
                 unita.push_back({i, x1, x2});
         }
     std::vector<std::vector<Superstite>> trovati(unita.size());
-    std::atomic<int32_t> comune{1}; // a value of 0 never enters a "Massimi" ranking
+    Comune comune(imp.n, a, vetrina, gruppi(90, imp.k) * imp.ruote.size());
     Prefisso prefisso(imp.n, trovati);
-    std::atomic<size_t> prossima{0}, fatte{0};
+    std::atomic<size_t> prossima{0};
     const auto lavora = [&] {
-        Parte parte(imp.n, comune, prefisso);
+        Parte parte(comune, prefisso);
+        std::unique_ptr<Camminata> cammino; // for the wheel of the last unit
+        int ruotacammino = -1;
         for (size_t u; (u = prossima.fetch_add(1)) < unita.size();) {
             if (a.interrotto()) return;
             const Unita& un = unita[u];
-            parte.nuovaunita(&trovati[u]);
             const int i = un.indiceruota;
-            std::call_once(pronti[i], [&] {
-                dati[i] = std::make_unique<Datiruota>(datiruota(t, imp.ruote[i], 1, a));
-            });
-            Cammino cammino(*dati[i], imp.k, imp.vincoli, parte, a);
-            cammino.radice(un.x1, un.x2);
-            if (!cammino.fermato()) prefisso.finita(u);
-            a.avanza(percentuale(static_cast<int>(++fatte), static_cast<int>(unita.size())));
+            parte.nuovaunita(&trovati[u], imp.ruote[i]);
+            if (i != ruotacammino) {
+                std::call_once(pronti[i], [&] { dati[i] = datiruota(t, imp.ruote[i], 1, a); });
+                cammino = camminata(*dati[i], imp.k, imp.vincoli, parte, a);
+                ruotacammino = i;
+            }
+            if (cammino->radice(un.x1, un.x2)) prefisso.finita(u);
         }
     };
     const unsigned fili = std::max(1u, std::thread::hardware_concurrency());
@@ -615,7 +368,8 @@ bool classificaternipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, 
     return enumera(t, k, ruota, g, a, p);
 }
 
-Esitoclassifica classificasequenziale(const Tavole& t, const Impostazioni& imp, Avanzamento& a) {
+Esitoclassifica classificasequenziale(const Tavole& t, const Impostazioni& imp, Avanzamento& a,
+                                      Vetrina* vetrina) {
     const int ordine = imp.ritardi ? 1 : imp.ordine;
     Graduatoria g(imp.n, ordine, imp.vincoli);
     using Enumeratore = bool (*)(const Tavole&, int, int, Graduatoria&, Avanzamento&, Progresso);
@@ -624,14 +378,41 @@ Esitoclassifica classificasequenziale(const Tavole& t, const Impostazioni& imp, 
                               : (imp.ritardi ? classificaterniritardi : classificaternipresenze);
     const int ruote = static_cast<int>(imp.ruote.size());
     for (int i = 0; i < ruote; ++i)
-        if (e(t, imp.k, imp.ruote[i], g, a, {i, ruote})) return conclusione(g, true);
+        if (e(t, imp.k, imp.ruote[i], g, a, {i, ruote, vetrina})) return conclusione(g, true);
     return conclusione(g, false);
 }
 
-Esitoclassifica classifica(const Tavole& t, const Impostazioni& imp, Avanzamento& a) {
+Esitoclassifica classifica(const Tavole& t, const Impostazioni& imp, Avanzamento& a,
+                           Vetrina* vetrina) {
     // A "Minimi" ranking restarts its threshold at every wheel: the offers stay in order.
-    if (!imp.ritardi && imp.ordine == 2) return classificasequenziale(t, imp, a);
-    return classificaparallela(t, imp, a);
+    if (!imp.ritardi && imp.ordine == 2) return classificasequenziale(t, imp, a, vetrina);
+    return classificaparallela(t, imp, a, vetrina);
+}
+
+std::optional<std::vector<Riga>> Vetrina::novita() {
+    std::lock_guard<std::mutex> blocco(m);
+    if (!std::exchange(cambiata, false)) return std::nullopt;
+    return righe;
+}
+
+void Vetrina::sostituisci(std::vector<Riga> nuove) {
+    std::lock_guard<std::mutex> blocco(m);
+    righe = std::move(nuove);
+    cambiata = true;
+}
+
+void Vetrina::proponi(int n, int ruota, const int* numeri, int k, int valore) {
+    if (valore <= minimo.load(std::memory_order_relaxed)) return;
+    Riga nuova{ruota, std::vector<int>(numeri, numeri + k), valore, true};
+    const auto dopo = [](const Riga& a, const Riga& b) { // a stands above b
+        if (a.valore != b.valore) return a.valore > b.valore;
+        return std::tie(a.ruota, a.numeri) > std::tie(b.ruota, b.numeri);
+    };
+    std::lock_guard<std::mutex> blocco(m);
+    righe.insert(std::upper_bound(righe.begin(), righe.end(), nuova, dopo), std::move(nuova));
+    if (std::ssize(righe) > n) righe.pop_back();
+    if (std::ssize(righe) == n) minimo.store(righe.back().valore, std::memory_order_relaxed);
+    cambiata = true;
 }
 
 std::variant<std::vector<int>, Erroretesto> leggivincoli(const std::string& testo, int k) {

@@ -22,7 +22,11 @@
 #include "stato.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <limits>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -91,15 +95,38 @@ class Graduatoria {
     std::vector<int> richiesti;
 };
 
+// The best groups a run has found so far, for a window to show while the run goes on
+// (filled on the run's threads, read on the window's).
+class Vetrina {
+  public:
+    // The rows found so far, best first, when they changed since the last call.
+    std::optional<std::vector<Riga>> novita();
+
+    // For the run: the ranking of a sequential run as it stands.
+    void sostituisci(std::vector<Riga> righe);
+    // For the run, with every row shown counting: a group found by a "Massimi" run that
+    // splits its walk. The n largest are kept; among equal values the later group.
+    void proponi(int n, int ruota, const int* numeri, int k, int valore);
+
+  private:
+    std::mutex m;
+    std::vector<Riga> righe;
+    bool cambiata = false;
+    std::atomic<int64_t> minimo{std::numeric_limits<int64_t>::min()}; // to beat once full
+};
+
 // Where a wheel stands in its run, for a progress that advances across the wheels.
 struct Progresso {
     int ruoteelaborate = 0;   // wheels of the run done before this one
     int ruoteselezionate = 1; // wheels of the run
+    Vetrina* vetrina = nullptr;
 };
 
 // The four enumerators: every group of the wheel offered to the ranking in enumeration
 // order. They end early, leaving the ranking of the groups offered so far, once a stop is
-// asked for; true when they did.
+// asked for; true when they did. The progress is the share of the run's groups done
+// (walked or passed over), and the ranking as it stands goes to the Vetrina, if any, every
+// few tenths of a second.
 bool classificaambiritardi(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a,
                            Progresso p = {});
 bool classificaambipresenze(const Tavole& t, int k, int ruota, Graduatoria& g, Avanzamento& a,
@@ -114,10 +141,13 @@ struct Esitoclassifica {
     bool interrotta = false;
 };
 
-// A whole run: the wheels in order, one ranking; the fastest exact way.
-Esitoclassifica classifica(const Tavole& t, const Impostazioni& imp, Avanzamento& a);
+// A whole run: the wheels in order, one ranking; the fastest exact way. The best groups
+// found so far go to vetrina, if given.
+Esitoclassifica classifica(const Tavole& t, const Impostazioni& imp, Avanzamento& a,
+                           Vetrina* vetrina = nullptr);
 // The same run through the four enumerators alone, on one thread.
-Esitoclassifica classificasequenziale(const Tavole& t, const Impostazioni& imp, Avanzamento& a);
+Esitoclassifica classificasequenziale(const Tavole& t, const Impostazioni& imp, Avanzamento& a,
+                                      Vetrina* vetrina = nullptr);
 
 // The "Vincoli" text read for groups of k numbers: the numbers, or the message refusing it.
 struct Erroretesto {

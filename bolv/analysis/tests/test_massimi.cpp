@@ -119,6 +119,7 @@ class TestMassimi : public prova::Provafinestre {
     void vista_data();
     void vista();
     void interrompi();
+    void gruppiduranteilcorso();
     void stampa();
     void pronostici();
     void popup();
@@ -362,6 +363,27 @@ void TestMassimi::interrompi() {
     QVERIFY(!etichetta(w.f, "Label8").isEmpty());
     QVERIFY(pulsante(w.f, "Command1")->isEnabled());
     QVERIFY(controllo<QComboBox>(w.f, "Combo1")->isEnabled());
+}
+
+// A long run shows the best groups found so far in the grid while it goes on; stopped, it
+// keeps them.
+void TestMassimi::gruppiduranteilcorso() {
+    Finestraaperta w(true);
+    w.imposta(10, 1, 15, 1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    QString mostrato;
+    QTimer orologio;
+    connect(&orologio, &QTimer::timeout, w.f, [&] {
+        const QString gruppo = griglia(w.f)->textMatrix(1, 1);
+        if (gruppo.isEmpty() || !pulsante(w.f, "Command6")->isEnabled()) return;
+        mostrato = gruppo;
+        pulsante(w.f, "Command6")->click();
+    });
+    orologio.start(20);
+    w.elabora();
+    orologio.stop();
+    QVERIFY(!mostrato.isEmpty());
+    QCOMPARE(etichetta(w.f, "Label6"), QStringLiteral("Decine per terno (Ricerca non completata)"));
+    QVERIFY(!griglia(w.f)->textMatrix(1, 1).isEmpty());
 }
 
 void TestMassimi::stampa() {

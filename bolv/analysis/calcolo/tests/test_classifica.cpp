@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <random>
 #include <thread>
 
@@ -50,7 +53,9 @@ int valore(const Tavole& t, int w, int a, int b, int c) {
 }
 
 // Every group of every wheel, in enumeration order, valued from every pair or triple in it
-// and offered when it beats the threshold; osserva sees the ranking after every offer.
+// and offered when it beats the threshold; osserva sees the ranking after every offer. The
+// wheel's values are laid out by number, so that the last number of a group is valued for
+// all its choices at once.
 class Forzabruta {
   public:
     Forzabruta(const Tavole& t, const Impostazioni& imp,
@@ -61,34 +66,59 @@ class Forzabruta {
     std::vector<Riga> classifica() {
         for (int ruota : imp.ruote) {
             w = ruota;
+            disponi();
             if (!imp.ritardi && ordine == 2) g.iniziaruotapresenze();
-            scendi(0, 1, t.ritardi ? INT32_MAX : 0);
+            int32_t neutri[91];
+            std::fill(neutri, neutri + 91, t.ritardi ? INT32_MAX : 0);
+            scendi(0, 1, neutri[0], neutri);
         }
         return g.classificati();
     }
 
   private:
-    long unisci(long v, int parte) const {
-        return t.ritardi ? std::min<long>(v, parte) : v + parte;
+    int32_t unisci(int32_t v, int32_t parte) const {
+        return t.ritardi ? std::min(v, parte) : v + parte;
     }
 
-    void scendi(int j, int da, long parziale) {
+    void disponi() {
+        righe.assign(static_cast<size_t>(t.sorte == 2 ? 91 : 91 * 91) * 91, 0);
+        for (int a = 1; a <= 90; ++a)
+            for (int b = a + 1; b <= 90; ++b) {
+                if (t.sorte == 2) {
+                    righe[91 * a + b] = valore(t, w, a, b);
+                    continue;
+                }
+                for (int c = b + 1; c <= 90; ++c)
+                    righe[(91 * a + b) * 91 + c] = valore(t, w, a, b, c);
+            }
+    }
+    // The pairs (triples) of the numbers chosen with each later number.
+    const int32_t* riga(int a, int b = 0) const {
+        return righe.data() + (t.sorte == 2 ? a : 91 * a + b) * 91;
+    }
+
+    // agg: what each number from da on adds to the first j numbers.
+    void scendi(int j, int da, int32_t parziale, const int32_t* agg) {
         for (int x = da; x <= 90; ++x) {
             gruppo[j] = x;
-            long v = parziale;
-            for (int i = 0; i < j; ++i) {
-                if (t.sorte == 2) v = unisci(v, valore(t, w, gruppo[i], x));
-                for (int l = i + 1; t.sorte == 3 && l < j; ++l)
-                    v = unisci(v, valore(t, w, gruppo[i], gruppo[l], x));
-            }
+            const int32_t v = unisci(parziale, agg[x]);
             if (j + 1 < imp.k) {
-                scendi(j + 1, x + 1, v);
+                int32_t dopo[91];
+                std::copy(agg + x + 1, agg + 91, dopo + x + 1);
+                if (t.sorte == 2) aggiungi(dopo, riga(x), x + 1);
+                for (int i = 0; t.sorte == 3 && i < j; ++i)
+                    aggiungi(dopo, riga(gruppo[i], x), x + 1);
+                scendi(j + 1, x + 1, v, dopo);
                 continue;
             }
-            if (!confronto(v, g.soglia, ordine)) continue;
-            g.inseriscirisultato(w, gruppo, imp.k, static_cast<int>(v));
+            if (ordine == 1 ? v <= g.soglia : v >= g.soglia) continue;
+            g.inseriscirisultato(w, gruppo, imp.k, v);
             if (osserva) osserva(g);
         }
+    }
+    void aggiungi(int32_t* agg, const int32_t* r, int da) const {
+        for (int x = da; x <= 90; ++x)
+            agg[x] = unisci(agg[x], r[x]);
     }
 
     const Tavole& t;
@@ -98,6 +128,7 @@ class Forzabruta {
     std::function<void(const Graduatoria&)> osserva;
     int w = 1;
     int gruppo[10] = {};
+    std::vector<int32_t> righe;
 };
 
 std::vector<Riga> oracolo(const Tavole& t, const Impostazioni& imp,
@@ -178,7 +209,16 @@ INSTANTIATE_TEST_SUITE_P(
                       Caso{"terno_pre_min_k3", 3, false, 2, 3, 12, {1, 10}, {}, 2, 23},
                       Caso{"terno_pre_min_k4", 3, false, 2, 4, 9, {3}, {}, 3, 24},
                       Caso{"terno_pre_max_vincoli", 3, false, 1, 4, 6, {4, 6}, {1, 90}, 3, 25},
-                      Caso{"nessuna_ruota", 2, true, 1, 3, 10, {}, {}, 10, 26}),
+                      Caso{"nessuna_ruota", 2, true, 1, 3, 10, {}, {}, 10, 26},
+                      Caso{"terno_rit_k6", 3, true, 1, 6, 15, {7}, {}, 300, 27},
+                      Caso{"terno_rit_k5_vincoli", 3, true, 1, 5, 4, {4, 5}, {7, 60}, 50, 28},
+                      Caso{"terno_pre_max_k6", 3, false, 1, 6, 15, {1}, {}, 2, 29},
+                      Caso{"terno_pre_max_k6_tutte", 3, false, 1, 6, 15, {11}, {}, 12, 30},
+                      Caso{"terno_pre_max_k5_n1", 3, false, 1, 5, 1, {5, 6}, {}, 1, 31},
+                      Caso{"terno_pre_max_k5_vincoli", 3, false, 1, 5, 8, {9}, {23, 45}, 3, 32},
+                      Caso{"terno_pre_min_k5_tre", 3, false, 2, 5, 15, {1, 2, 3}, {}, 3, 33},
+                      Caso{"terno_pre_min_k6", 3, false, 2, 6, 10, {6}, {}, 2, 34},
+                      Caso{"terno_pre_min_k5_vincoli", 3, false, 2, 5, 5, {3}, {1, 2, 90}, 4, 35}),
     [](const ::testing::TestParamInfo<Caso>& i) { return std::string(i.param.nome); });
 
 // Pair delays all of one value.
@@ -252,6 +292,126 @@ TEST(Interruzione, LaClassificaDeiGruppiVisti) {
         EXPECT_TRUE(esito.interrotta);
         EXPECT_TRUE(esito.righe.empty());
     }
+}
+
+// The value of a group from the tables, as the ranking counts it.
+int valoregruppo(const Tavole& t, int w, const std::vector<int>& g) {
+    int v = t.ritardi ? INT32_MAX : 0;
+    const auto unisci = [&](int parte) { v = t.ritardi ? std::min(v, parte) : v + parte; };
+    for (size_t a = 0; a < g.size(); ++a)
+        for (size_t b = a + 1; b < g.size(); ++b) {
+            if (t.sorte == 2) unisci(valore(t, w, g[a], g[b]));
+            for (size_t c = b + 1; t.sorte == 3 && c < g.size(); ++c)
+                unisci(valore(t, w, g[a], g[b], g[c]));
+        }
+    return v;
+}
+
+struct Corsa {
+    const char* nome;
+    Impostazioni imp;
+    bool sequenziale;
+};
+
+void PrintTo(const Corsa& c, std::ostream* os) {
+    *os << c.nome;
+}
+
+class Avanzamenti : public ::testing::TestWithParam<Corsa> {};
+
+// The progress counts every group of the run once, walked or passed over: it never goes
+// back and ends at 100 however much of the walk was pruned. The best groups found so far,
+// shown meanwhile, are real groups with their values, best first, and the last showing of
+// a run in order is its ranking.
+TEST_P(Avanzamenti, FinoACentoSenzaTornareIndietro) {
+    const Corsa& c = GetParam();
+    const Tavole t = casuali(c.imp.sorte, c.imp.ritardi, 41, c.imp.sorte == 2 ? 8 : 3);
+    Avanzamento a;
+    Vetrina vetrina;
+    Esitoclassifica e;
+    std::atomic<bool> finita{false};
+    std::thread corsa([&] {
+        e = c.sequenziale ? classificasequenziale(t, c.imp, a, &vetrina)
+                          : classifica(t, c.imp, a, &vetrina);
+        finita = true;
+    });
+    std::vector<int> visti{0};
+    std::vector<std::vector<Riga>> mostrate;
+    while (!finita) {
+        visti.push_back(a.percento());
+        if (auto righe = vetrina.novita()) mostrate.push_back(std::move(*righe));
+    }
+    corsa.join();
+    visti.push_back(a.percento());
+    if (auto righe = vetrina.novita()) mostrate.push_back(std::move(*righe));
+    EXPECT_TRUE(std::is_sorted(visti.begin(), visti.end()));
+    EXPECT_EQ(visti.back(), 100);
+    ASSERT_FALSE(mostrate.empty());
+    for (const auto& righe : mostrate) {
+        EXPECT_LE(std::ssize(righe), c.imp.n);
+        for (size_t i = 0; i < righe.size(); ++i) {
+            EXPECT_EQ(righe[i].valore, valoregruppo(t, righe[i].ruota, righe[i].numeri));
+            const int segno = c.imp.ordine == 2 ? -1 : 1;
+            if (i > 0) {
+                EXPECT_GE(segno * righe[i - 1].valore, segno * righe[i].valore);
+            }
+        }
+    }
+    if (c.sequenziale || c.imp.ordine == 2) {
+        EXPECT_EQ(testo(mostrate.back()), testo(e.righe));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Corse, Avanzamenti,
+    ::testing::Values(Corsa{"ambo_ritardi", {4, 10, 2, true, 1, {1, 2, 3}, {}}, false},
+                      Corsa{"ambo_presenze_k2", {2, 5, 2, false, 1, DIECI, {}}, false},
+                      Corsa{"ambo_presenze_minimi", {4, 10, 2, false, 2, {4, 5}, {}}, false},
+                      Corsa{"terno_ritardi_vincoli", {5, 10, 3, true, 1, {2}, {8, 40}}, false},
+                      Corsa{"terno_presenze", {6, 15, 3, false, 1, {1}, {}}, false},
+                      Corsa{"terno_presenze_vincoli", {5, 3, 3, false, 1, {6, 7}, {30}}, false},
+                      Corsa{"terno_presenze_in_ordine", {5, 15, 3, false, 1, {1, 2}, {}}, true},
+                      Corsa{"terno_presenze_minimi", {5, 15, 3, false, 2, {3}, {}}, false}),
+    [](const ::testing::TestParamInfo<Corsa>& i) { return std::string(i.param.nome); });
+
+// Groups offered to the showing: the n best, among equal values the later group above; once
+// full, only a better value enters.
+TEST(Vetrina, IMiglioriEAParitaIlPiuTardo) {
+    Vetrina v;
+    EXPECT_FALSE(v.novita());
+    const int a[2] = {1, 2}, b[2] = {1, 3}, c[2] = {2, 3};
+    v.proponi(3, 1, b, 2, 5);
+    v.proponi(3, 1, a, 2, 5);
+    v.proponi(3, 2, a, 2, 7);
+    EXPECT_EQ(testo(*v.novita()), "2:1.2.=7 1:1.3.=5 1:1.2.=5 ");
+    EXPECT_FALSE(v.novita());
+    v.proponi(3, 1, c, 2, 5);
+    EXPECT_FALSE(v.novita());
+    v.proponi(3, 1, c, 2, 6);
+    EXPECT_EQ(testo(*v.novita()), "2:1.2.=7 1:2.3.=6 1:1.3.=5 ");
+    v.sostituisci({});
+    EXPECT_EQ(testo(*v.novita()), "");
+}
+
+// A long run shows what it has found while it goes on, and a stop keeps it.
+TEST(Vetrina, MostraIGruppiPrimaDellaFine) {
+    const Tavole t = casuali(3, false, 43, 3);
+    const Impostazioni imp{10, 15, 3, false, 1, {1}, {}};
+    Avanzamento a;
+    Vetrina vetrina;
+    Esitoclassifica e;
+    std::thread corsa([&] { e = classifica(t, imp, a, &vetrina); });
+    std::optional<std::vector<Riga>> righe;
+    for (int i = 0; i < 5000 && !righe; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        righe = vetrina.novita();
+    }
+    a.interrompi();
+    corsa.join();
+    ASSERT_TRUE(righe);
+    ASSERT_FALSE(righe->empty());
+    EXPECT_TRUE(e.interrotta);
+    EXPECT_GE(e.righe.front().valore, righe->front().valore);
 }
 
 struct Vincolo {
