@@ -104,8 +104,9 @@ class Vetrina {
 
     // For the run: the ranking of a sequential run as it stands.
     void sostituisci(std::vector<Riga> righe);
-    // For the run, with every row shown counting: a group found by a "Massimi" run that
-    // splits its walk. The n largest are kept; among equal values the later group.
+    // For a "Massimi" run that splits its walk: a group it has found. The n best are kept,
+    // among equal values the later one in enumeration order above; once n are kept, only a
+    // better value enters.
     void proponi(int n, int ruota, const int* numeri, int k, int valore);
 
   private:
@@ -117,9 +118,9 @@ class Vetrina {
 
 // Where a wheel stands in its run, for a progress that advances across the wheels.
 struct Progresso {
-    int ruoteelaborate = 0;   // wheels of the run done before this one
-    int ruoteselezionate = 1; // wheels of the run
-    Vetrina* vetrina = nullptr;
+    int ruoteelaborate = 0;     // wheels of the run done before this one
+    int ruoteselezionate = 1;   // wheels of the run
+    Vetrina* vetrina = nullptr; // where the ranking as it stands is shown, if anywhere
 };
 
 // The four enumerators: every group of the wheel offered to the ranking in enumeration
