@@ -111,6 +111,7 @@ void limitiambi(Datiruota& d) {
     }
 }
 
+// The tables of the bound that splits every triple among its new numbers.
 void limititernistretti(Datiruota& d, const Avanzamento& a) {
     d.denso.assign(static_cast<size_t>(91) * 91 * LATO, 0);
     for (int x = 1; x <= 90; ++x)
@@ -170,7 +171,7 @@ void limititerni(Datiruota& d, const Avanzamento& a) {
     limititernistretti(d, a);
 }
 
-// What both walks share: the numbers chosen so far, the Vincoli, the count of the groups
+// What the walks share: the numbers chosen so far, the Vincoli, the count of the groups
 // done.
 class Passi : public Camminata {
   public:
