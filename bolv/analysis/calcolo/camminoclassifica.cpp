@@ -1,6 +1,7 @@
 #include "camminoclassifica.h"
 
 #include "ambiterni.h"
+#include "combinatoria.h"
 
 #include <algorithm>
 #include <array>
@@ -20,6 +21,19 @@ constexpr int MASSIMICOPPIE = 36; // C(9, 2): new pairs among the 9 numbers stil
 constexpr int MASSIMITERNE = 84;  // C(9, 3)
 constexpr int LATO = 96;          // a row of the partner sums, padded
 constexpr int32_t VUOTO = -(1 << 26);
+
+// The groups of r numbers chosen among n, C(n, r), for n = 0..90 and r = 0..10: looked up,
+// for the walks count every group they pass over.
+uint64_t gruppi(int n, int r) {
+    static const auto tavola = [] {
+        std::array<std::array<uint64_t, 11>, 91> t{};
+        for (int i = 0; i <= 90; ++i)
+            for (int j = 0; j <= 10; ++j)
+                t[i][j] = static_cast<uint64_t>(numcombinazioni(i, j));
+        return t;
+    }();
+    return tavola[n][r];
+}
 
 // rank(a, b, c) = BASI[91 a + b] + c for a < b < c: the triple scans add one number to a
 // base instead of ranking every triple afresh.
@@ -71,13 +85,12 @@ struct Datiruota {
     std::vector<int32_t> nuove;
     // Ambo: sum of the m largest P(y, z) with x < z, z != y: vicini[(91 y + x) * 10 + m].
     std::vector<int32_t> vicini;
-    // Terno: sum of the m largest T(c, y, z) with x < y < z: conc[(91 c + x) * 37 + m].
-    std::vector<int32_t> conc;
     // Terno: T(x, y, z) for any order of three distinct numbers at denso[(91 x + y) * LATO + z];
     // VUOTO where y = z, so that a number is never its own partner.
     std::vector<int32_t> denso;
     // Terno: sum of the m largest T(y, z, w) with z, w above x and other than y:
-    // tre[(91 y + x) * 37 + m].
+    // tre[(91 y + x) * 37 + m]. For y up to x, the best triples of a chosen number y with
+    // two new numbers.
     std::vector<int32_t> tre;
 
     int32_t ambo(int a, int b) const { return val[91 * a + b]; }
@@ -155,19 +168,6 @@ void limititerni(Datiruota& d, const Avanzamento& a) {
     }
     for (int x = 0; x <= 90; ++x)
         accodaprefissi(d.nuove, perx[x], MASSIMITERNE);
-
-    d.conc.assign(91 * 91 * (MASSIMICOPPIE + 1), 0);
-    for (int c = 1; c <= 88 && !a.interrotto(); ++c) {
-        lista.clear();
-        for (int x = 89; x >= c; --x) {
-            for (int z = x + 2; z <= 90; ++z)
-                nuovi.push_back(d.terna(c, x + 1, z));
-            unisci(lista, nuovi, MASSIMICOPPIE);
-            std::vector<int32_t> pref;
-            accodaprefissi(pref, lista, MASSIMICOPPIE);
-            std::copy(pref.begin(), pref.end(), d.conc.begin() + (91 * c + x) * 37);
-        }
-    }
     limititernistretti(d, a);
 }
 
@@ -218,11 +218,18 @@ class Passi : public Camminata {
         return fermo;
     }
 
+    // The one number that may close the group after last, when a Vincoli number is due;
+    // otherwise 0.
+    int unico(int last) const {
+        int dovuto = 0;
+        for (int v : vincoli)
+            if (v > last) dovuto = v;
+        return dovuto;
+    }
+
     // The last number of the group, after last, by presences.
     void foglie(int j, int32_t s, int last) {
-        int unico = 0; // the one number that may close the group, when a Vincoli number is due
-        for (int v : vincoli)
-            if (v > last) unico = v;
+        const int unico = this->unico(last);
         const int32_t* ultimi = agg[j];
         const int da = unico ? unico : last + 1, a90 = unico ? unico : 90;
         int64_t soglia = dest.soglia();
@@ -350,14 +357,14 @@ class Camminoritardi : public Passi {
             agg[1][y] = d.terno ? INFINITO : d.ambo(x1, y);
             if (agg[1][y] > soglia) candidati[1].push_back(static_cast<int8_t>(y));
         }
-        if (!ammessaradice(x1, x2))
-            ;
-        else if (x2 == 0)
-            nodo(1, INFINITO);
-        else if (const auto i = std::ranges::find(candidati[1], x2); i != candidati[1].end())
-            figlio(1, INFINITO, i - candidati[1].begin());
-        else
-            fatti(x2, k - 2);
+        if (ammessaradice(x1, x2)) {
+            if (x2 == 0)
+                nodo(1, INFINITO);
+            else if (const auto i = std::ranges::find(candidati[1], x2); i != candidati[1].end())
+                figlio(1, INFINITO, i - candidati[1].begin());
+            else
+                fatti(x2, k - 2);
+        }
         return fineradice();
     }
 
@@ -421,9 +428,7 @@ class Camminoritardi : public Passi {
 
     // The last number of the group, among the candidates.
     void ultimi(int j, int32_t s, int last) {
-        int unico = 0; // the one number that may close the group, when a Vincoli number is due
-        for (int v : vincoli)
-            if (v > last) unico = v;
+        const int unico = this->unico(last);
         int64_t soglia = dest.soglia();
         for (const int8_t y : candidati[j]) {
             const int32_t v = std::min(s, agg[j][y]);
@@ -584,7 +589,7 @@ class Camminoterni : public Passi {
         for (int i = 0; i < r; ++i)
             somma += migliori[i];
         for (int i = 0; i < j; ++i)
-            somma += d.conc[(91 * c[i] + last) * 37 + COPPIE[r]];
+            somma += d.tre[(91 * c[i] + last) * 37 + COPPIE[r]];
         return saturato(somma + d.nuove[last * (MASSIMITERNE + 1) + TERNE[r]]);
     }
 
@@ -665,19 +670,6 @@ std::unique_ptr<Camminata> camminata(const Datiruota& d, int k, const std::vecto
     if (d.minimo) return std::make_unique<Camminoritardi>(d, k, vincoli, dest, a);
     if (d.terno) return std::make_unique<Camminoterni>(d, k, vincoli, dest, a);
     return std::make_unique<Camminoambi>(d, k, vincoli, dest, a);
-}
-
-uint64_t gruppi(int n, int r) {
-    static const auto tavola = [] {
-        std::array<std::array<uint64_t, 11>, 91> b{};
-        for (int i = 0; i <= 90; ++i) {
-            b[i][0] = 1;
-            for (int j = 1; j <= std::min(i, 10); ++j)
-                b[i][j] = b[i - 1][j - 1] + (j < i ? b[i - 1][j] : 0);
-        }
-        return b;
-    }();
-    return n >= 0 && r >= 0 && r <= 10 ? tavola[n][r] : 0;
 }
 
 } // namespace bolv

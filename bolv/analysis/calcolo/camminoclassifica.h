@@ -45,7 +45,4 @@ class Camminata {
 std::unique_ptr<Camminata> camminata(const Datiruota& d, int k, const std::vector<int>& vincoli,
                                      Destinazione& dest, Avanzamento& a);
 
-// The groups of r numbers chosen among n: C(n, r), n = 0..90, r = 0..10.
-uint64_t gruppi(int n, int r);
-
 } // namespace bolv

@@ -33,8 +33,8 @@ class Versograduatoria : public Destinazione {
   public:
     Versograduatoria(Graduatoria& g, int ruota, int k, Avanzamento& a, Progresso p)
         : g(g), ruota(ruota), segno(g.ordine() == 2 ? -1 : 1), a(a), vetrina(p.vetrina),
-          perruota(gruppi(90, k)), fatti(perruota * p.ruoteelaborate),
-          totale(perruota * std::max(1, p.ruoteselezionate)) {}
+          perruota(static_cast<uint64_t>(numcombinazioni(90, k))),
+          fatti(perruota * p.ruoteelaborate), totale(perruota * std::max(1, p.ruoteselezionate)) {}
     ~Versograduatoria() override { mostra(); }
     int64_t soglia() const override { return segno * static_cast<int64_t>(g.soglia); }
     void offri(const int* c, int k, int32_t valore) override {
@@ -223,7 +223,8 @@ Esitoclassifica classificaparallela(const Tavole& t, const Impostazioni& imp, Av
                 unita.push_back({i, x1, x2});
         }
     std::vector<std::vector<Superstite>> trovati(unita.size());
-    Comune comune(imp.n, a, vetrina, gruppi(90, imp.k) * imp.ruote.size());
+    Comune comune(imp.n, a, vetrina,
+                  static_cast<uint64_t>(numcombinazioni(90, imp.k)) * imp.ruote.size());
     Prefisso prefisso(imp.n, trovati);
     std::atomic<size_t> prossima{0};
     const auto lavora = [&] {
