@@ -53,9 +53,9 @@ int valore(const Tavole& t, int w, int a, int b, int c) {
 }
 
 // Every group of every wheel, in enumeration order, valued from every pair or triple in it
-// and offered when it beats the threshold; osserva sees the ranking after every offer. The
-// wheel's values are laid out by number, so that the last number of a group is valued for
-// all its choices at once.
+// and offered when it beats the threshold; osserva sees the ranking after every offer. Each
+// depth carries what every later number adds to the numbers chosen, from the wheel's values
+// laid out by number.
 class Forzabruta {
   public:
     Forzabruta(const Tavole& t, const Impostazioni& imp,
