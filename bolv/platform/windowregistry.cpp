@@ -19,6 +19,14 @@ class RegistryCloseWatcher : public QObject {
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Close) return false;
+        auto* frame = static_cast<QWidget*>(watched);
+        QPointer<QWidget> held(frame);
+        if (registry().holdsBack(frame, [held] {
+                if (held) held->close();
+            })) {
+            event->ignore();
+            return true;
+        }
         // Let the window decide first; the close goes on (hide, deleteLater)
         // as the window left it.
         static_cast<QObject*>(watched)->event(event);
@@ -201,11 +209,17 @@ QWidget* WindowRegistry::visform(const QString& name) {
     return w;
 }
 
+bool WindowRegistry::holdsBack(QWidget* frame, std::function<void()> retry) const {
+    return guard_ && guard_(frame, std::move(retry));
+}
+
 void WindowRegistry::close(const QString& name) {
-    auto it = open_.find(name);
-    if (it == open_.end()) return;
-    QPointer<QWidget> f = it->frame;
-    open_.erase(it);
+    QPointer<QWidget> f = open_.value(name).frame;
+    if (f && holdsBack(f, [this, name, f] {
+            if (f && frame(name) == f) close(name);
+        }))
+        return;
+    if (!open_.remove(name)) return;
     if (!f) return;
     // Deleted later: the handler that closed its own window runs on.
     f->removeEventFilter(&closeWatcher());

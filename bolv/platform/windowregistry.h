@@ -12,7 +12,9 @@
 // Closing discards the window: it disappears at once and is deleted later
 // (deleteLater), so a handler of that window that closed it, directly or
 // through the recomputation, runs on to its end. The next use creates it
-// afresh.
+// afresh. Every way of closing a window (close(), closeOpen(), the user's
+// close of its frame) first asks the close guard, which may hold the window
+// until its running computation has stopped and then close it.
 #pragma once
 
 #include <QHash>
@@ -47,6 +49,9 @@ QSize growToHold(QMainWindow* main, const QMdiArea* area, QSize room);
 class WindowRegistry {
   public:
     using Factory = std::function<QWidget*()>;
+    // True when the window (a frame) cannot go yet; the guard then calls retry
+    // once it can.
+    using CloseGuard = std::function<bool(QWidget* frame, std::function<void()> retry)>;
 
     static WindowRegistry& instance();
 
@@ -74,7 +79,8 @@ class WindowRegistry {
     QWidget* show(const QString& name);
     // "bring up W" (visform): show, restore to the normal state, give it the focus.
     QWidget* visform(const QString& name);
-    // Discard the window when open: hidden now, deleted later.
+    // Discard the window when open: hidden now, deleted later; or, when the
+    // close guard holds it, once the guard lets it go.
     void close(const QString& name);
     // Close, in this order, those of the names that are open.
     void closeOpen(const QStringList& names);
@@ -82,8 +88,11 @@ class WindowRegistry {
     // The frame that shows the window: its QMdiSubWindow, or the window itself.
     QWidget* frame(const QString& name) const;
     QMdiSubWindow* subWindow(const QString& name) const;
-    // Forget every window and definition (tests).
+    // Forget every window and definition (tests); the close guard stays.
     void reset();
+    void setCloseGuard(CloseGuard guard) { guard_ = std::move(guard); }
+    // Asks the close guard about frame: true when it holds the window back.
+    bool holdsBack(QWidget* frame, std::function<void()> retry) const;
 
   private:
     struct Definition {
@@ -101,6 +110,7 @@ class WindowRegistry {
     QMdiArea* area_ = nullptr;
     QHash<QString, Definition> definitions_;
     QHash<QString, Entry> open_;
+    CloseGuard guard_;
 };
 
 inline WindowRegistry& registry() {

@@ -37,19 +37,7 @@ bool Finestra::cambia(const std::function<void(Stato&)>& cambiamento) {
     return true;
 }
 
-bool Finestra::miocalcolo() const {
-    const Lavorolungo* l = Lavorolungo::corrente();
-    return l && l->proprietaria() == this;
-}
-
 void Finestra::Esci() {
-    if (miocalcolo()) {
-        QPointer<Finestra> questa(this);
-        Lavorolungo::dopointerruzione([questa] {
-            if (questa) questa->Esci();
-        });
-        return;
-    }
     auto& registro = platform::registry();
     const QString nome = QString::fromLatin1(nomefinestra);
     if (registro.existing(nome) == this)
@@ -128,13 +116,12 @@ QLineEdit* Finestra::casellatesto(const QString& nome, QWidget* padre) {
 }
 
 void Finestra::closeEvent(QCloseEvent* evento) {
-    // A window whose computation is running stays until the computation has stopped.
-    if (miocalcolo()) {
-        evento->ignore();
-        QPointer<Finestra> questa(this);
-        Lavorolungo::dopointerruzione([questa] {
+    // Closed directly, not through its frame: the same rule as the registry's.
+    QPointer<Finestra> questa(this);
+    if (Lavorolungo::rimandachiusura(this, [questa] {
             if (questa) questa->chiudicornice();
-        });
+        })) {
+        evento->ignore();
         return;
     }
     QWidget::closeEvent(evento);

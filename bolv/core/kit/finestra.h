@@ -71,7 +71,6 @@ class Finestra : public QWidget {
 
   private:
     QWidget* contenitore(QWidget* padre) { return padre ? padre : this; }
-    bool miocalcolo() const;
     // Closes the window as its frame's close button does.
     void chiudicornice();
 

@@ -2,6 +2,7 @@
 
 #include "messager.h"
 #include "occupato.h"
+#include "windowregistry.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QProgressBar>
 #include <QThread>
 #include <QTimer>
+#include <QWidget>
 #include <exception>
 #include <memory>
 #include <utility>
@@ -27,6 +29,7 @@ Lavorolungo* inesecuzione = nullptr;
 Lavorolungo::Lavorolungo(QWidget* f, QProgressBar* b, QAbstractButton* interrompi,
                          const QString& testo)
     : finestra(f), barra(b), pulsante(interrompi), attesa(testo) {
+    platform::registry().setCloseGuard(&Lavorolungo::rimandachiusura);
     if (pulsante) {
         pulsante->setEnabled(false);
         QObject::connect(pulsante, &QAbstractButton::clicked, pulsante,
@@ -53,6 +56,14 @@ void Lavorolungo::dopointerruzione(std::function<void()> azione) {
     }
     inesecuzione->inattesa.push_back(std::move(azione));
     inesecuzione->interrompi();
+}
+
+bool Lavorolungo::rimandachiusura(QWidget* chiusa, std::function<void()> riprova) {
+    const QWidget* proprietaria = inesecuzione ? inesecuzione->finestra.data() : nullptr;
+    if (!proprietaria || (proprietaria != chiusa && !chiusa->isAncestorOf(proprietaria)))
+        return false;
+    dopointerruzione(std::move(riprova));
+    return true;
 }
 
 void Lavorolungo::mostraprogresso() {

@@ -50,7 +50,6 @@ class Lavorolungo {
     // Asks the running computation to stop (nothing when none is running).
     void interrompi();
     bool incorso() const { return avanzamento != nullptr; }
-    QWidget* proprietaria() const { return finestra; }
     // The last run ended on a stop request.
     bool interrotto() const { return fermato; }
 
@@ -59,6 +58,12 @@ class Lavorolungo {
     // Stops the run going now, if any, and runs azione once it has ended (at once when
     // none is going). For the closing of a window or of the program during a run.
     static void dopointerruzione(std::function<void()> azione);
+    // The one rule for closing a window during a run: a window that holds the running
+    // computation (it is, or contains, its owner) is not closed now; the run is stopped
+    // and riprova closes it once the run has ended. True when the close is so put off.
+    // Every Lavorolungo makes it the window registry's close guard, so each way of
+    // closing a window goes through it.
+    static bool rimandachiusura(QWidget* finestra, std::function<void()> riprova);
 
   private:
     bool avvia(const std::function<void(Avanzamento&)>& corpo);
