@@ -2,9 +2,9 @@
 
 #include "definizionefinestra.h"
 
-#include "archivio.h"
 #include "clipboard.h"
 #include "filedialog.h"
+#include "filesicuri.h"
 #include "grid.h"
 #include "help.h"
 #include "messagebox.h"

@@ -1,10 +1,12 @@
 // The ranked groups as a forecast file, byte for byte.
 #include "pronosticiclassifica.h"
 
-#include "archivio.h"
 #include "supporto.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
 
 using namespace bolv;
 
@@ -41,7 +43,7 @@ class Filepronostici : public ::testing::Test {
 
 TEST_F(Filepronostici, NessunGruppoSeicentoZeri) {
     ASSERT_TRUE(scrivisopra(file(), pronosticiclassifica({}, 2)));
-    EXPECT_EQ(*leggifile(file()), std::vector<uint8_t>(600, 0));
+    EXPECT_EQ(prova::leggi(file()), std::vector<uint8_t>(600, 0));
 }
 
 // A Bari row and an all-wheels row of a terno ranking; a row without a group adds nothing.
@@ -53,20 +55,20 @@ TEST_F(Filepronostici, RigaDiBariERigaDiTutte) {
         {"Ba", "Ba.Ca.Fi.Ge.Mi.Na.Pa.Ro.To.Ve"}, {"05.17.33", "01.02.90"}, {"T", "T"}};
     const std::vector<uint8_t> atteso = dueprevisioni(testi);
     EXPECT_EQ(atteso.size(), 600u + 2 + 29 + 8 + 8 + 1 + 1);
-    EXPECT_EQ(*leggifile(file()), atteso);
+    EXPECT_EQ(prova::leggi(file()), atteso);
 }
 
 // Written in place over a longer file: its bytes past the new end stay.
 TEST_F(Filepronostici, SopraUnFilePiuLungoNeRestaLaCoda) {
     std::vector<uint8_t> vecchio(1000, 0xAB);
-    ASSERT_TRUE(scrivifilesicuro(file(), vecchio));
+    prova::scrivi(file(), vecchio);
     const std::vector<Riga> righe = {{6, {1, 2}, 9, true}, {6, {3, 4}, 8, true}};
     ASSERT_TRUE(scrivisopra(file(), pronosticiclassifica(righe, 2)));
     const std::string testi[3][2] = {{"Na", "Na"}, {"01.02", "03.04"}, {"A", "A"}};
     std::vector<uint8_t> atteso = dueprevisioni(testi);
     atteso.insert(atteso.end(), vecchio.begin() + static_cast<ptrdiff_t>(atteso.size()),
                   vecchio.end());
-    EXPECT_EQ(*leggifile(file()), atteso);
+    EXPECT_EQ(prova::leggi(file()), atteso);
 }
 
 } // namespace
