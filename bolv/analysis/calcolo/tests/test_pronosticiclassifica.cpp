@@ -71,4 +71,22 @@ TEST_F(Filepronostici, SopraUnFilePiuLungoNeRestaLaCoda) {
     EXPECT_EQ(prova::leggi(file()), atteso);
 }
 
+// Over a file of a gigabyte, almost all hole: the tail is carried over without being read
+// or filled, down to its last byte.
+TEST_F(Filepronostici, SopraUnFileEnormeLaCodaRestaSenzaRiempirne) {
+    constexpr long long LUNGHEZZA = 1LL << 30;
+    constexpr long long POCO = 16LL << 20;
+    if (!prova::scrivisparso(file(), std::vector<uint8_t>(700, 0xAB), LUNGHEZZA, 0x5A))
+        GTEST_SKIP() << "this file system keeps no holes";
+    const long long letti = prova::byteletti();
+    ASSERT_TRUE(scrivisopra(file(), pronosticiclassifica({}, 2)));
+    EXPECT_LT(prova::byteletti() - letti, POCO);
+    EXPECT_EQ(std::filesystem::file_size(file()), static_cast<std::uintmax_t>(LUNGHEZZA));
+    EXPECT_LT(prova::occupati(file()), POCO);
+    std::vector<uint8_t> atteso(700, 0xAB); // an empty group is 600 zeros
+    std::fill_n(atteso.begin(), 600, 0);
+    EXPECT_EQ(prova::leggi(file(), 0, 700), atteso);
+    EXPECT_EQ(prova::leggi(file(), LUNGHEZZA - 1, 1), std::vector<uint8_t>{0x5A});
+}
+
 } // namespace
