@@ -3,10 +3,13 @@
 #include "archivio.h"
 #include "cartellafuzz.h"
 #include "copiearchivio.h"
+#include "filesicuri.h"
 
 namespace {
 std::vector<uint8_t> archivio() {
-    return bolv::leggifile(fuzz::cartella() + "/archivio.dat").value_or(std::vector<uint8_t>{});
+    // One byte more than an archive holds, so that a file of another size never passes for it.
+    return bolv::leggiinizio(fuzz::cartella() + "/archivio.dat", bolv::DIMARCHIVIO + 1)
+        .value_or(std::vector<uint8_t>{});
 }
 } // namespace
 

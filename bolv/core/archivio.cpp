@@ -1,15 +1,9 @@
 #include "archivio.h"
 
+#include "filesicuri.h"
+
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
-
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace bolv {
 
@@ -267,126 +261,6 @@ bool scriviarchivio(Stato& s) {
     }
     s.archiviofile = std::move(img);
     return true;
-}
-
-namespace {
-
-namespace fs = std::filesystem;
-
-// The file a path stands for: the path itself, or the end of its chain of
-// symbolic links (a relative link is taken from the link's own folder). Empty
-// when the chain does not end within the kernel's own limit of 40 links.
-fs::path filereale(fs::path p) {
-    std::error_code errore;
-    for (int salti = 0; fs::is_symlink(p, errore); ++salti) {
-        if (salti == 40) return {};
-        const fs::path dove = fs::read_symlink(p, errore);
-        if (errore) return {};
-        p = dove.is_absolute() ? dove : p.parent_path() / dove;
-    }
-    return p;
-}
-
-// Moves quanti bytes with read or write, which may move fewer at a time or be
-// interrupted by a signal; false on an error or an early end of file.
-template <typename Byte, typename Operazione>
-bool trasferisci(Operazione operazione, int fd, Byte* dati, size_t quanti) {
-    while (quanti > 0) {
-        const ssize_t fatti = operazione(fd, dati, quanti);
-        if (fatti < 0 && errno == EINTR) continue;
-        if (fatti <= 0) return false;
-        dati += fatti;
-        quanti -= static_cast<size_t>(fatti);
-    }
-    return true;
-}
-
-bool scrivitutto(int fd, const uint8_t* dati, size_t quanti) {
-    return trasferisci(::write, fd, dati, quanti);
-}
-
-bool leggitutto(int fd, uint8_t* dati, size_t quanti) {
-    return trasferisci(::read, fd, dati, quanti);
-}
-
-// The permissions a replaced file keeps, or those a new file would get.
-mode_t permessi(const fs::path& destinazione) {
-    struct stat vecchio;
-    if (::stat(destinazione.c_str(), &vecchio) == 0 && S_ISREG(vecchio.st_mode))
-        return vecchio.st_mode & 07777;
-    const mode_t maschera = ::umask(0);
-    ::umask(maschera);
-    return 0666 & ~maschera;
-}
-
-// Opens a regular file for reading: a FIFO or a device would block or never end,
-// so the file is opened without waiting and refused when it is not a regular one.
-int apriregolare(const std::string& path, struct stat& info) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return -1;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-std::optional<std::vector<uint8_t>> leggiaperto(int fd, size_t dimensione) {
-    std::vector<uint8_t> dati(dimensione);
-    const bool letto = leggitutto(fd, dati.data(), dimensione);
-    ::close(fd);
-    if (!letto) return std::nullopt;
-    return dati;
-}
-
-} // namespace
-
-bool scrivifilesicuro(const std::string& path, const std::vector<uint8_t>& dati) {
-    const fs::path destinazione = filereale(path);
-    if (destinazione.empty()) return false;
-    const fs::path cartella =
-        destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
-    // mkostemp creates the file with O_EXCL: it never opens an existing file or
-    // follows a link, and a leftover of an earlier run cannot be in the way.
-    std::string temporaneo = (cartella / (destinazione.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(temporaneo.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    // The data must be on disk before the rename makes it the file.
-    bool ok = ::fchmod(fd, permessi(destinazione)) == 0 &&
-              scrivitutto(fd, dati.data(), dati.size()) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temporaneo.c_str(), destinazione.c_str()) != 0) {
-        ::unlink(temporaneo.c_str());
-        return false;
-    }
-    // The rename itself is on disk only once the folder is. The new file is in
-    // place whatever the sync answers, so its answer changes nothing here.
-    const int fdcartella = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fdcartella >= 0) {
-        ::fsync(fdcartella);
-        ::close(fdcartella);
-    }
-    return true;
-}
-
-std::optional<std::vector<uint8_t>> leggifile(const std::string& path, size_t dimensione,
-                                              std::uintmax_t* trovata) {
-    struct stat info;
-    const int fd = apriregolare(path, info);
-    if (fd < 0) return std::nullopt;
-    if (trovata) *trovata = static_cast<std::uintmax_t>(info.st_size);
-    if (static_cast<std::uintmax_t>(info.st_size) != dimensione) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    return leggiaperto(fd, dimensione);
-}
-
-std::optional<std::vector<uint8_t>> leggifile(const std::string& path) {
-    struct stat info;
-    const int fd = apriregolare(path, info);
-    if (fd < 0) return std::nullopt;
-    return leggiaperto(fd, static_cast<size_t>(info.st_size));
 }
 
 int contaestrazioni(const Stato& s) {

@@ -39,21 +39,6 @@ bool scriviarchivio(Stato& s);
 // The byte image of the draws in memory (position 0 plane zero, low 8 bits).
 std::vector<uint8_t> immaginearchivio(const Stato& s);
 
-// Writes bytes to path through a temporary file of a unique name beside it,
-// created afresh (never an existing file or link), then renamed over it and
-// the folder synced. The file keeps its permissions; when path is a symbolic
-// link the file it leads to is replaced and the link stays. False on any
-// failure, with the old file untouched and the temporary file removed.
-bool scrivifilesicuro(const std::string& path, const std::vector<uint8_t>& dati);
-// A file of exactly dimensione bytes, or nullopt when it cannot be read, is
-// not a regular file or has another size (then given in trovata, when asked).
-// The size is known before anything is read, so an oversized file costs nothing.
-std::optional<std::vector<uint8_t>> leggifile(const std::string& path, size_t dimensione,
-                                              std::uintmax_t* trovata = nullptr);
-// A whole file of any size (read in one allocation of the size it has), or
-// nullopt when it cannot be read or is not a regular file.
-std::optional<std::vector<uint8_t>> leggifile(const std::string& path);
-
 // The draws in memory: the first slot whose day is 0, minus 1; -1 when every
 // slot holds a draw.
 int contaestrazioni(const Stato& s);

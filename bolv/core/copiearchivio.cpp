@@ -1,6 +1,7 @@
 #include "copiearchivio.h"
 
 #include "archivio.h"
+#include "filesicuri.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "datifile.h"
 
-#include "archivio.h"
+#include "filesicuri.h"
 #include "formazioni.h"
 
 #include <cstring>

@@ -1,5 +1,6 @@
 #include "filedati.h"
 
+#include "filesicuri.h"
 #include "stato.h"
 
 #include <filesystem>
@@ -47,6 +48,13 @@ std::vector<std::string> nomifiledati() {
     for (const auto& f : richiesti)
         nomi.push_back(f.nome);
     return nomi;
+}
+
+void pulisciavanzidati(const std::string& cartella) {
+    std::vector<std::string> nomi = nomifiledati();
+    nomi.insert(nomi.end(), {"simul.dat", "sfondo.jpg", "archivio.txt"});
+    for (const std::string& nome : nomi)
+        pulisciavanzi((std::filesystem::path(cartella) / nome).string());
 }
 
 } // namespace bolv

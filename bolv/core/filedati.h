@@ -16,4 +16,9 @@ std::optional<std::string> controllafiledati(const std::string& cartella);
 // The names of those four files, in that order: the files a new user's folder is given.
 std::vector<std::string> nomifiledati();
 
+// Removes from cartella the temporary files that interrupted writes left beside the files
+// the program keeps there: those four, "simul.dat", "sfondo.jpg" and the export
+// "archivio.txt" (see pulisciavanzi; nothing else is touched).
+void pulisciavanzidati(const std::string& cartella);
+
 } // namespace bolv

@@ -1,7 +1,7 @@
 #include "impostazioni.h"
 
-#include "archivio.h"
 #include "datifile.h"
+#include "filesicuri.h"
 
 namespace bolv {
 

@@ -1,10 +1,11 @@
 #include "datafolder.h"
 
+#include "filesicuri.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace platform {
@@ -38,21 +39,11 @@ bool installed(const QString& programFolder, const QStringList& shippedFolders,
 }
 
 // A copy written beside the target and renamed, so a half-copied file never
-// takes the place of a data file. The copy is the user's: writable.
-// QSaveFile writes to a temporary file of a unique name, created afresh, so a
-// leftover of an earlier start can neither block the copy nor receive it.
+// takes the place of a data file; the folder is synced after the rename. The
+// copy is the user's: writable.
 bool copyFile(const QString& from, const QString& to) {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) return false;
-    QSaveFile copy(to);
-    if (!copy.open(QIODevice::WriteOnly)) return false;
-    char block[65536];
-    qint64 read;
-    while ((read = source.read(block, sizeof block)) > 0)
-        if (copy.write(block, read) != read) return false; // the destructor drops the copy
-    if (read < 0) return false;
-    copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    return copy.commit();
+    return bolv::copiafile(QFile::encodeName(from).toStdString(),
+                           QFile::encodeName(to).toStdString(), 0600);
 }
 
 // The first shipped copy of a file, or an empty text.

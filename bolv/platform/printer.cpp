@@ -1,10 +1,12 @@
 #include "printer.h"
 
 #include "filedialog.h"
+#include "filesicuri.h"
 #include "messagebox.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -20,10 +22,15 @@ namespace platform {
 namespace {
 // Draws on a QPrinter. Text runs line by line from the top of the printable
 // area; a line that does not fit starts a new page, as a printer object does.
+// A PDF file is drawn into the safe write's temporary file, which takes the
+// file's name at the end of the document; a print abandoned before leaves the
+// old file as it was and nothing beside it.
 class PainterSurface : public PrintSurface {
   public:
-    explicit PainterSurface(std::unique_ptr<QPrinter> printer)
-        : printer_(std::move(printer)), painter_(printer_.get()) {
+    PainterSurface(std::unique_ptr<QPrinter> printer, std::unique_ptr<bolv::Scritturasicura> file,
+                   QString name)
+        : file_(std::move(file)), name_(std::move(name)), printer_(std::move(printer)),
+          painter_(printer_.get()) {
         if (painter_.isActive()) setFont(QStringLiteral("Courier"), 10);
     }
     bool started() const { return painter_.isActive(); }
@@ -110,7 +117,12 @@ class PainterSurface : public PrintSurface {
         column_ = 0;
     }
 
-    void endDoc() override { painter_.end(); }
+    void endDoc() override {
+        const bool ended = painter_.end();
+        if (file_ && !(ended && file_->conferma()))
+            message(printFailedMessage(name_), defaultTitle(), Icon::Exclamation);
+        file_.reset();
+    }
 
   private:
     double toDeviceX(int twips) const {
@@ -128,6 +140,8 @@ class PainterSurface : public PrintSurface {
     }
 
     static constexpr double minimumPoints = 1;
+    std::unique_ptr<bolv::Scritturasicura> file_; // the PDF file's write; null for a printer
+    QString name_;
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     QString family_;
@@ -275,7 +289,16 @@ std::unique_ptr<PrintSurface> openPrinter(PrinterChoice choice) {
 
 std::unique_ptr<PrintSurface> surfaceOn(std::unique_ptr<QPrinter> printer) {
     const QString name = printerName(*printer);
-    auto surface = std::make_unique<PainterSurface>(std::move(printer));
+    std::unique_ptr<bolv::Scritturasicura> file;
+    if (printer->outputFormat() == QPrinter::PdfFormat && !name.isEmpty()) {
+        file = std::make_unique<bolv::Scritturasicura>(QFile::encodeName(name).toStdString());
+        if (!file->aperta()) {
+            message(printFailedMessage(name), defaultTitle(), Icon::Exclamation);
+            return nullptr;
+        }
+        printer->setOutputFileName(QFile::decodeName(file->temporaneo().c_str()));
+    }
+    auto surface = std::make_unique<PainterSurface>(std::move(printer), std::move(file), name);
     if (!surface->started()) {
         message(printFailedMessage(name), defaultTitle(), Icon::Exclamation);
         return nullptr;

@@ -6,10 +6,13 @@
 #include <iterator>
 #include <numeric>
 #include <random>
+#include <stdexcept>
 
 #include <csignal>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -38,6 +41,15 @@ std::vector<uint8_t> leggi(const fs::path& p) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
+std::vector<uint8_t> leggi(const fs::path& p, long long da, size_t quanti) {
+    std::ifstream f(p, std::ios::binary);
+    f.seekg(da);
+    std::vector<uint8_t> dati(quanti);
+    f.read(reinterpret_cast<char*>(dati.data()), static_cast<std::streamsize>(quanti));
+    dati.resize(static_cast<size_t>(f.gcount()));
+    return dati;
+}
+
 void scrivi(const fs::path& p, const std::vector<uint8_t>& dati) {
     std::ofstream f(p, std::ios::binary | std::ios::trunc);
     f.write(reinterpret_cast<const char*>(dati.data()), static_cast<std::streamsize>(dati.size()));
@@ -58,6 +70,48 @@ long long byteletti() {
     while (io >> chiave >> valore)
         if (chiave == "rchar:") return valore;
     return -1;
+}
+
+bool scrivisparso(const fs::path& p, const std::vector<uint8_t>& testa, long long lunghezza,
+                  uint8_t segno) {
+    scrivi(p, testa);
+    fs::resize_file(p, static_cast<std::uintmax_t>(lunghezza));
+    {
+        std::fstream f(p, std::ios::binary | std::ios::in | std::ios::out);
+        f.seekp(lunghezza - 1);
+        f.put(static_cast<char>(segno));
+    }
+    return occupati(p) < lunghezza / 2;
+}
+
+long long occupati(const fs::path& p) {
+    struct stat info {};
+    return ::stat(p.c_str(), &info) == 0 ? static_cast<long long>(info.st_blocks) * 512 : -1;
+}
+
+Fifo::Fifo(fs::path p) : percorso(std::move(p)) {
+    if (::mkfifo(percorso.c_str(), 0600) != 0)
+        throw std::runtime_error("mkfifo " + percorso.string());
+    guardia = std::thread([this] {
+        std::unique_lock blocco(m);
+        // Long enough for any reader that does not wait; after it, every tenth of a second.
+        if (cv.wait_for(blocco, std::chrono::seconds(10), [this] { return fermo; })) return;
+        while (!cv.wait_for(blocco, std::chrono::milliseconds(100), [this] { return fermo; })) {
+            const int fd = ::open(percorso.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0) continue; // no reader waiting on the FIFO just now
+            aspettato_ = true;    // before the reader can go on
+            ::close(fd);
+        }
+    });
+}
+
+Fifo::~Fifo() {
+    {
+        std::lock_guard blocco(m);
+        fermo = true;
+    }
+    cv.notify_all();
+    guardia.join();
 }
 
 Discopieno::Discopieno(long long limite) : gestore(std::signal(SIGXFSZ, SIG_IGN)) {

@@ -6,8 +6,12 @@
 #include "stato.h"
 
 #include <array>
+#include <atomic>
+#include <condition_variable>
 #include <filesystem>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace prova {
@@ -25,6 +29,8 @@ struct Estrazione {
 std::vector<uint8_t> immagine(const std::vector<Estrazione>& estrazioni);
 
 std::vector<uint8_t> leggi(const std::filesystem::path& p);
+// quanti bytes of a file from byte da on (fewer at its end).
+std::vector<uint8_t> leggi(const std::filesystem::path& p, long long da, size_t quanti);
 void scrivi(const std::filesystem::path& p, const std::vector<uint8_t>& dati);
 
 // The names in a folder, sorted: what a write left behind beside its target.
@@ -33,6 +39,35 @@ std::vector<std::string> nomi(const std::filesystem::path& cartella);
 // Bytes this process has read from files so far (Linux's /proc/self/io), or -1
 // when the system does not say.
 long long byteletti();
+
+// A sparse file of lunghezza bytes: testa at its start, the byte segno as its last byte and
+// a hole between; false when the folder's file system keeps no holes (the test then has
+// nothing to show there).
+bool scrivisparso(const std::filesystem::path& p, const std::vector<uint8_t>& testa,
+                  long long lunghezza, uint8_t segno);
+// The bytes a file takes on the disk (its blocks, not its length).
+long long occupati(const std::filesystem::path& p);
+
+// A FIFO at a path, for a reader that must refuse it at once. Should the reader wait on it
+// instead, a guard opens and closes its other end after some seconds, over and over, so that
+// the reader sees an empty FIFO and the test ends in a failure rather than hanging;
+// aspettato() then says so.
+class Fifo {
+  public:
+    explicit Fifo(std::filesystem::path p);
+    ~Fifo();
+    Fifo(const Fifo&) = delete;
+    Fifo& operator=(const Fifo&) = delete;
+    bool aspettato() const { return aspettato_; }
+
+  private:
+    std::filesystem::path percorso;
+    std::atomic<bool> aspettato_{false};
+    std::mutex m;
+    std::condition_variable cv;
+    bool fermo = false;
+    std::thread guardia;
+};
 
 // While it lives, no file of this process can grow past limite bytes: a write
 // beyond it fails as on a full disk (even for root), without the signal that

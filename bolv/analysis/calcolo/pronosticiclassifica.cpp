@@ -1,9 +1,8 @@
 #include "pronosticiclassifica.h"
 
-#include "archivio.h"
+#include "filesicuri.h"
 
 #include <cstdio>
-#include <filesystem>
 
 namespace bolv {
 
@@ -39,17 +38,7 @@ std::vector<Pronostico> pronosticiclassifica(const std::vector<Riga>& righe, int
 }
 
 bool scrivisopra(const std::string& path, const std::vector<Pronostico>& gruppo) {
-    std::vector<uint8_t> immagine = codificagruppo(gruppo);
-    std::error_code errore;
-    if (std::filesystem::is_regular_file(path, errore)) {
-        const auto vecchio = leggifile(path);
-        if (!vecchio) return false;
-        if (vecchio->size() > immagine.size())
-            immagine.insert(immagine.end(),
-                            vecchio->begin() + static_cast<ptrdiff_t>(immagine.size()),
-                            vecchio->end());
-    }
-    return scrivifilesicuro(path, immagine);
+    return scriviinizio(path, codificagruppo(gruppo));
 }
 
 } // namespace bolv

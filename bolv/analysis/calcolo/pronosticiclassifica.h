@@ -14,7 +14,8 @@ namespace bolv {
 std::vector<Pronostico> pronosticiclassifica(const std::vector<Riga>& righe, int sorte);
 
 // Writes the group over the file at path from its first byte, as a file written in place
-// would be: the bytes of a longer old file beyond the group stay. The whole goes through a
+// would be: the bytes of a longer old file beyond the group stay (carried over block by
+// block, never read whole). The whole goes through a
 // temporary file, so a failed write leaves the old file as it was; false then.
 bool scrivisopra(const std::string& path, const std::vector<Pronostico>& gruppo);
 

@@ -111,6 +111,8 @@ std::unique_ptr<Bolvavviato> avvia(Stato& s, const Parametriavvio& parametri) {
         return nullptr;
     }
     s.cartellaprogramma = parametri.cartella.toStdString();
+    // Only this copy runs now, so no write of another can own what is left there.
+    pulisciavanzidati(s.cartellaprogramma);
 
     auto avviato = std::make_unique<Bolvavviato>(s, std::move(istanza));
     avviato->finestra = std::make_unique<bolvmain>(s);

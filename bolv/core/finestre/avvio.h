@@ -44,7 +44,8 @@ class Bolvavviato {
 
 // Runs the start-up on s. Null when it ended the program: another copy is running, a data
 // file is missing or has the wrong size, or a file could not be read; its message has been
-// shown and nothing has been written.
+// shown and nothing has been written. Once the data files are found, what interrupted
+// writes left beside them is removed (pulisciavanzidati).
 std::unique_ptr<Bolvavviato> avvia(Stato& s, const Parametriavvio& parametri);
 
 // Reads "bolv.cfg" and applies it to the program and the main window. False when the file

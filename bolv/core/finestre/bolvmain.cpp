@@ -2,6 +2,7 @@
 
 #include "catalogo.h"
 #include "elabora.h"
+#include "filesicuri.h"
 #include "immagini.h"
 #include "info.h"
 #include "interfacciafinestre.h"
@@ -63,7 +64,8 @@ class areadilavoro : public QMdiArea {
 namespace {
 
 const QString TITOLO = QStringLiteral("Bolv per Windows 95/98 ");
-constexpr int INTERVALLOANIMAZIONE = 70; // ms
+constexpr int INTERVALLOANIMAZIONE = 70;     // ms
+constexpr size_t MASSIMOSFONDO = 256u << 20; // bytes of a background picture, far above any photo
 
 struct Descrizionepannello {
     const char* suggerimento;
@@ -396,8 +398,12 @@ bool bolvmain::impostasfondo(Sfondo sfondo, const std::string& file) {
         lavoro->impostaimmagine(sfondopredefinito());
         return true;
     case Sfondo::file: {
+        // The bytes go through the file road, so a FIFO or a huge file cannot stall start-up.
+        const auto dati = leggiinizio(file, MASSIMOSFONDO + 1);
         QPixmap immagine;
-        if (!immagine.load(qs(file))) return false;
+        if (!dati || dati->size() > MASSIMOSFONDO ||
+            !immagine.loadFromData(dati->data(), static_cast<uint>(dati->size())))
+            return false;
         lavoro->impostaimmagine(immagine);
         return true;
     }

@@ -1,11 +1,11 @@
 #include "opzioni.h"
 
 #include "ambiterni.h"
-#include "archivio.h"
 #include "bolvmain.h"
 #include "copie.h"
 #include "copiearchivio.h"
 #include "elabora.h"
+#include "filesicuri.h"
 #include "nomifinestre.h"
 #include "nuovaestrazione.h"
 #include "testo.h"
@@ -158,8 +158,7 @@ bool caricasfondo(const Stato& s, VociPrincipale& v, const std::string& scelto) 
     const std::string sfondo = s.percorso("sfondo.jpg");
     // Copying the picture onto itself would empty it.
     if (!stessofile(scelto, sfondo)) {
-        const auto dati = leggifile(scelto);
-        if (!dati || !scrivifilesicuro(sfondo, *dati)) return false;
+        if (!copiafile(scelto, sfondo)) return false;
     }
     if (!v.impostasfondo(VociPrincipale::Sfondo::file, sfondo)) return false;
     v.spunta("sfondomenu", true);

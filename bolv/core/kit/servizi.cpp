@@ -2,9 +2,9 @@
 
 #include "definizionefinestra.h"
 
-#include "archivio.h"
 #include "clipboard.h"
 #include "filedialog.h"
+#include "filesicuri.h"
 #include "grid.h"
 #include "help.h"
 #include "messagebox.h"
@@ -134,13 +134,9 @@ std::optional<QString> sceglifiletesto(const QString& titolo, const QString& pro
 } // namespace
 
 bool accodatesto(const QString& path, const QStringList& lines) {
-    QByteArray dati;
-    if (QFile::exists(path)) {
-        QFile vecchio(path);
-        if (!vecchio.open(QIODevice::ReadOnly)) return false;
-        dati = vecchio.readAll();
-    }
-    return scrivitesto(path, dati + righecrlf(lines));
+    const QByteArray dati = righecrlf(lines);
+    return accodafile(QFile::encodeName(path).toStdString(),
+                      std::vector<uint8_t>(dati.begin(), dati.end()));
 }
 
 bool confermascrittura(const QString& path, const QString& seesiste) {

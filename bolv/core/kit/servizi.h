@@ -62,8 +62,10 @@ void stampaosalvatesto(const Stato& s, const Rapportotesto& r);
 // "Il file esiste già. " followed by seesiste.
 bool confermascrittura(const QString& path, const QString& seesiste);
 
-// Appends lines (each ended by CR LF) to path through a temporary file, so a
-// failure never damages what the file held; false when it could not be written.
+// Appends lines (each ended by CR LF) to path through a temporary file holding a
+// copy of the old content, so a failure never damages what the file held; false
+// when it could not be written, or when path is not a regular file (a FIFO is
+// refused at once).
 bool accodatesto(const QString& path, const QStringList& lines);
 // The message for a file that could not be written.
 QString messaggioscrittura(const QString& path);

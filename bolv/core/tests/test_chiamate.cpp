@@ -5,14 +5,15 @@
 // A save survives a power cut only when the rename is on disk too, that is when
 // the folder holding the file has been synced after it; and no buffer handed to
 // the system may be a null pointer, not even for no bytes at all.
-#include "archivio.h"
 #include "copiearchivio.h"
+#include "filesicuri.h"
 #include "supporto.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include <dlfcn.h>
@@ -60,28 +61,46 @@ extern "C" int fsync(int fd) {
 namespace bolv {
 namespace {
 
+// Every write of the road, whatever it fills the new file with.
 TEST(Chiamate, TheFileIsSyncedBeforeTheRenameAndTheFolderAfterIt) {
     prova::Cartella cartella;
     const std::string file = (cartella / "archivio.dat").string();
-    prova::scrivi(file, {1, 2, 3});
-    bersaglio = file.c_str();
-    sincronie.clear();
-    ASSERT_TRUE(scrivifilesicuro(file, {4, 5, 6}));
-    bersaglio = nullptr;
+    const std::string sorgente = (cartella / "sorgente.dat").string();
+    prova::scrivi(sorgente, {7, 8});
+    struct Caso {
+        const char* nome;
+        std::function<bool()> scrivi;
+    };
+    const Caso casi[] = {
+        {"sostituisce",
+         [&] {
+             return scrivifilesicuro(file, {4, 5, 6});
+         }},
+        {"inizio", [&] { return scriviinizio(file, {4}); }},
+        {"coda", [&] { return accodafile(file, {4}); }},
+        {"copia", [&] { return copiafile(sorgente, file); }},
+    };
+    for (const Caso& c : casi) {
+        prova::scrivi(file, {1, 2, 3});
+        bersaglio = file.c_str();
+        sincronie.clear();
+        ASSERT_TRUE(c.scrivi()) << c.nome;
+        bersaglio = nullptr;
 
-    struct stat info {};
-    ASSERT_EQ(::stat(file.c_str(), &info), 0);
-    struct stat suacartella {};
-    ASSERT_EQ(::stat(cartella.testo().c_str(), &suacartella), 0);
-    ASSERT_EQ(sincronie.size(), 2u);
-    // The new data, while still under its temporary name.
-    EXPECT_EQ(sincronie[0].nodo, info.st_ino);
-    EXPECT_NE(sincronie[0].nododelbersaglio, info.st_ino);
-    // Then the folder, once the rename has been made.
-    EXPECT_TRUE(sincronie[1].cartella);
-    EXPECT_EQ(sincronie[1].nododelbersaglio, info.st_ino);
-    EXPECT_EQ(sincronie[1].nodo, suacartella.st_ino);
-    EXPECT_EQ(sincronie[1].dispositivo, suacartella.st_dev);
+        struct stat info {};
+        ASSERT_EQ(::stat(file.c_str(), &info), 0);
+        struct stat suacartella {};
+        ASSERT_EQ(::stat(cartella.testo().c_str(), &suacartella), 0);
+        ASSERT_EQ(sincronie.size(), 2u) << c.nome;
+        // The new data, while still under its temporary name.
+        EXPECT_EQ(sincronie[0].nodo, info.st_ino) << c.nome;
+        EXPECT_NE(sincronie[0].nododelbersaglio, info.st_ino) << c.nome;
+        // Then the folder, once the rename has been made.
+        EXPECT_TRUE(sincronie[1].cartella) << c.nome;
+        EXPECT_EQ(sincronie[1].nododelbersaglio, info.st_ino) << c.nome;
+        EXPECT_EQ(sincronie[1].nodo, suacartella.st_ino) << c.nome;
+        EXPECT_EQ(sincronie[1].dispositivo, suacartella.st_dev) << c.nome;
+    }
 }
 
 // An archive of no draws exports an empty file: no bytes, and no null pointer

@@ -57,6 +57,9 @@ TEST_F(DataFolderTest, InstalledCopyIsSeededIntoTheUserFolderOnce) {
         EXPECT_EQ(readFile(QDir(user).filePath(f)), f.toUtf8());
         EXPECT_TRUE(QFileInfo(QDir(user).filePath(f)).isWritable());
     }
+    // Each copy was renamed into place: nothing is left beside them.
+    EXPECT_EQ(QDir(user).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+              dataFiles.size());
 
     // What the user changed survives the next start.
     writeFile(QDir(user).filePath("archivio.dat"), "changed");

@@ -38,6 +38,8 @@ class TestPrinter : public QObject {
     void wideLinesShrinkUntilTheyFit();
     void withoutPrinterThePdfChosen_data();
     void withoutPrinterThePdfChosen();
+    void thePdfTakesTheFilesPlaceAtTheEndOnly_data();
+    void thePdfTakesTheFilesPlaceAtTheEndOnly();
 };
 
 void TestPrinter::longReportContinuesOnNewPages() {
@@ -162,6 +164,42 @@ void TestPrinter::withoutPrinterThePdfChosen() {
     if (!said.isEmpty()) expected << said;
     QCOMPARE(boxes.texts(), expected);
     if (exists) QVERIFY(boxes.texts().constFirst().contains(QStringLiteral("esiste già")));
+}
+
+// The PDF is drawn beside the file and renamed over it at the end of the document: until
+// then, and for good when the print is abandoned, the old file stays as it was; nothing is
+// left beside it either way.
+void TestPrinter::thePdfTakesTheFilesPlaceAtTheEndOnly_data() {
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("document ended") << true;
+    QTest::newRow("print abandoned") << false;
+}
+
+void TestPrinter::thePdfTakesTheFilesPlaceAtTheEndOnly() {
+    QFETCH(bool, ended);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("report.pdf");
+    QFile old(pdf);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("prima");
+    old.close();
+    {
+        auto p = pdfSurface(pdf);
+        QVERIFY(p);
+        p->printLine(QStringLiteral("Bolv"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("prima"));
+        old.close();
+        if (ended) p->endDoc();
+    }
+    if (ended) {
+        QCOMPARE(pagesOf(pdf), 1);
+    } else {
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("prima"));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"report.pdf"});
 }
 
 QTEST_MAIN(TestPrinter)

@@ -1,10 +1,9 @@
 #include "filepronostici.h"
 
-#include "archivio.h"
+#include "filesicuri.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <stdexcept>
 
 namespace bolv {
@@ -135,13 +134,9 @@ bool scrivigruppo(const std::string& path, const std::vector<Pronostico>& gruppo
 std::optional<std::vector<Pronostico>> leggigruppo(const std::string& path) {
     // Only the first bytes a valid file can need are read, so a large foreign
     // file costs nothing.
-    std::ifstream f(path, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::vector<uint8_t> img(MASSIMOUTILE);
-    f.read(reinterpret_cast<char*>(img.data()), static_cast<std::streamsize>(img.size()));
-    if (f.bad()) return std::nullopt;
-    img.resize(static_cast<size_t>(f.gcount()));
-    return decodificagruppo(img);
+    const auto img = leggiinizio(path, MASSIMOUTILE);
+    if (!img) return std::nullopt;
+    return decodificagruppo(*img);
 }
 
 } // namespace bolv

@@ -54,7 +54,8 @@ std::optional<std::vector<Pronostico>> decodificagruppo(std::span<const uint8_t>
 // Writes the group through a temporary file renamed over path: false, and any
 // old file kept, on failure or for a group codificagruppo refuses.
 bool scrivigruppo(const std::string& path, const std::vector<Pronostico>& gruppo);
-// Reads a group file: nullopt when it cannot be read or decodificagruppo refuses it.
+// Reads a group file: nullopt when it cannot be read, is not a regular file (a FIFO is
+// refused at once, never waited on) or decodificagruppo refuses it.
 std::optional<std::vector<Pronostico>> leggigruppo(const std::string& path);
 
 } // namespace bolv

@@ -1,7 +1,7 @@
 #include "schedina.h"
 
-#include "archivio.h"
 #include "datifile.h"
+#include "filesicuri.h"
 
 #include <array>
 

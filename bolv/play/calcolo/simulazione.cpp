@@ -1,7 +1,7 @@
 #include "simulazione.h"
 
-#include "archivio.h"
 #include "combinatoria.h"
+#include "filesicuri.h"
 #include "testo.h"
 
 #include <algorithm>
@@ -138,7 +138,8 @@ Letturamassimi caricamassimi(const std::string& percorso, Massimi& m) {
     std::error_code e;
     if (!std::filesystem::exists(percorso, e) && !e)
         return scrivifilesicuro(percorso, {}) ? Letturamassimi::letti : Letturamassimi::noncreati;
-    const auto dati = leggifile(percorso);
+    // Only the table is read, however long the file.
+    const auto dati = leggiinizio(percorso, DIMSIMUL);
     const auto letti = dati ? decodificamassimi(*dati) : std::nullopt;
     if (!letti) return Letturamassimi::danneggiati;
     m = *letti;
@@ -146,15 +147,7 @@ Letturamassimi caricamassimi(const std::string& percorso, Massimi& m) {
 }
 
 bool salvamassimi(const std::string& percorso, const Massimi& m) {
-    std::vector<uint8_t> dati = immaginemassimi(m);
-    std::error_code e;
-    if (std::filesystem::exists(percorso, e)) {
-        const auto vecchi = leggifile(percorso);
-        if (!vecchi) return false;
-        if (vecchi->size() > DIMSIMUL)
-            dati.insert(dati.end(), vecchi->begin() + DIMSIMUL, vecchi->end());
-    }
-    return scrivifilesicuro(percorso, dati);
+    return scriviinizio(percorso, immaginemassimi(m));
 }
 
 } // namespace bolv

@@ -105,11 +105,12 @@ std::vector<uint8_t> immaginemassimi(const Massimi& m);
 std::optional<Massimi> decodificamassimi(const std::vector<uint8_t>& dati);
 
 enum class Letturamassimi { letti, danneggiati, noncreati };
-// Reads the file at percorso into m; a missing file is created empty. Anything but letti
-// leaves m all zero.
+// Reads the first 264 bytes of the file at percorso into m, nothing beyond them however long
+// the file; a missing file is created empty. Anything but letti leaves m all zero.
 Letturamassimi caricamassimi(const std::string& percorso, Massimi& m);
-// Writes the table over the first 264 bytes of the file, keeping any bytes beyond them,
-// through a temporary file; false (the file untouched) when it cannot be written.
+// Writes the table over the first 264 bytes of the file, keeping any bytes beyond them
+// (carried over block by block, never read whole), through a temporary file; false (the
+// file untouched) when it cannot be written.
 bool salvamassimi(const std::string& percorso, const Massimi& m);
 
 } // namespace bolv

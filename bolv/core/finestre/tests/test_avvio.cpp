@@ -9,6 +9,7 @@
 #include "interfacciafinestre.h"
 #include "occupato.h"
 #include "provafinestre.h"
+#include "supporto.h"
 
 #include "messagebox.h"
 #include "singleinstance.h"
@@ -16,6 +17,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -275,6 +278,33 @@ class TestAvvio : public prova::Provafinestre {
         QVERIFY(immagine.save(c.percorso("sfondo.jpg"), "JPG"));
         avviato = avviasu(c);
         QCOMPARE(avviato->principale().sfondo().size(), QSize(32, 16));
+        avviato.reset();
+        platform::registry().reset();
+
+        // A FIFO by the picture's name is refused at once, never waited on.
+        QVERIFY(QFile::remove(c.percorso("sfondo.jpg")));
+        const prova::Fifo fifo(QFile::encodeName(c.percorso("sfondo.jpg")).toStdString());
+        avviato = avviasu(c);
+        QVERIFY(avviato);
+        QCOMPARE(avviato->principale().sfondo().size(), QSize(640, 480));
+        QVERIFY(!fifo.aspettato());
+    }
+
+    void avanzidiscritture() {
+        // What interrupted writes left beside the data files goes; names of another
+        // pattern stay.
+        prova::Cartelladiprova c;
+        const QStringList avanzi{".bolv.cfg.bolv-a1B2c3", ".simul.dat.bolv-Zz0099"};
+        const QStringList estranei{"bolv.cfg.a1B2c3", ".bolv.cfg.bolv-a1B2c", ".note.bolv-a1B2c3"};
+        for (const QString& nome : avanzi + estranei)
+            QVERIFY(c.scrivi(nome, "x"));
+        platform::BoxSeam scatole;
+        auto avviato = avviasu(c);
+        QVERIFY(avviato);
+        for (const QString& nome : avanzi)
+            QVERIFY2(!QFileInfo::exists(c.percorso(nome)), qPrintable(nome));
+        for (const QString& nome : estranei)
+            QVERIFY2(QFileInfo::exists(c.percorso(nome)), qPrintable(nome));
     }
 
     void versione() {

@@ -13,8 +13,10 @@
 #include "provafinestre.h"
 #include "servizi.h"
 #include "stato.h"
+#include "supporto.h"
 #include "windowregistry.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
+#include <filesystem>
+#include <optional>
 
 using namespace bolv;
 
@@ -99,6 +103,8 @@ class TestServizi : public prova::Provafinestre {
     void saveWritesTheReportToANewFile();
     void saveProposesTheFirstInformationLine();
     void saveAppendsAfterYes();
+    void appendCopiesTheOldFileThroughTheSafeWrite_data();
+    void appendCopiesTheOldFileThroughTheSafeWrite();
     void saveWritesNothingOnCancelOrNo();
     void saveReportsAFileThatCannotBeWritten();
     void printGoesToThePrinterInCourier();
@@ -214,6 +220,39 @@ void TestServizi::saveAppendsAfterYes() {
     QCOMPARE(box.texts(), QStringList{"Il file esiste già. Appendere la tabella al file ?"});
     QCOMPARE(box.shown().at(0).buttons, platform::Buttons::YesNo);
     QCOMPARE(leggi(nome), "prima riga\r\n" + righefile(reportpiccola()));
+}
+
+// The old content, then the new lines, in a new file renamed over the old one: nothing
+// is left beside it, and a FIFO is refused at once instead of being waited on.
+void TestServizi::appendCopiesTheOldFileThroughTheSafeWrite_data() {
+    QTest::addColumn<QString>("prima"); // "": no file; "fifo": a FIFO; else the old content
+    QTest::addColumn<bool>("scritto");
+    QTest::newRow("new file") << "" << true;
+    QTest::newRow("existing file") << "prima riga\r\n" << true;
+    QTest::newRow("FIFO") << "fifo" << false;
+}
+
+void TestServizi::appendCopiesTheOldFileThroughTheSafeWrite() {
+    QFETCH(QString, prima);
+    QFETCH(bool, scritto);
+    QTemporaryDir cartella;
+    const QString nome = cartella.filePath("report.txt");
+    std::optional<prova::Fifo> fifo;
+    if (prima == "fifo")
+        fifo.emplace(QFile::encodeName(nome).toStdString());
+    else if (!prima.isEmpty())
+        scrivi(nome, prima.toUtf8());
+    const QStringList linee{"Bolv", "", "12 95"};
+    QCOMPARE(accodatesto(nome, linee), scritto);
+    QCOMPARE(QDir(cartella.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{"report.txt"});
+    if (fifo) {
+        QVERIFY(!fifo->aspettato());
+        QVERIFY(std::filesystem::is_fifo(QFile::encodeName(nome).toStdString()));
+    } else {
+        QCOMPARE(leggi(nome), prima.toUtf8() + righefile(linee));
+    }
 }
 
 void TestServizi::saveWritesNothingOnCancelOrNo() {

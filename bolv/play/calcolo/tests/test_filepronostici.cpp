@@ -159,6 +159,10 @@ TEST(FilePronostici, UnreadableFilesAreRefused) {
     EXPECT_EQ(leggigruppo(path), std::nullopt);
     prova::scrivi(path, Byte(600, 0));
     EXPECT_EQ(leggigruppo(path), std::vector<Pronostico>{});
+    // A FIFO is refused at once: waiting on it would hang the window.
+    const prova::Fifo fifo(cartella / "fifo.pro");
+    EXPECT_EQ(leggigruppo((cartella / "fifo.pro").string()), std::nullopt);
+    EXPECT_FALSE(fifo.aspettato());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 
 namespace bolv {
 namespace {
@@ -204,6 +205,32 @@ TEST(Simulazione, MaximaFileOnDisk) {
     const std::string altrove = (cartella / "manca" / "simul.dat").string();
     EXPECT_FALSE(salvamassimi(altrove, m));
     EXPECT_EQ(caricamassimi(altrove, riletti), Letturamassimi::noncreati);
+}
+
+// A "simul.dat" of a gigabyte, almost all hole, with a mark in its last byte: opening the
+// window reads the table only, and a save writes the table and carries the rest over
+// without filling the hole.
+TEST(Simulazione, AHugeMaximaFileIsNeitherReadNorFilled) {
+    constexpr long long LUNGHEZZA = 1LL << 30;
+    constexpr long long POCO = 16LL << 20;
+    prova::Cartella cartella;
+    const std::filesystem::path percorso = cartella / "simul.dat";
+    std::vector<uint8_t> testa(300, 0xAA);
+    std::fill_n(testa.begin(), DIMSIMUL, 0);
+    if (!prova::scrivisparso(percorso, testa, LUNGHEZZA, 0x5A))
+        GTEST_SKIP() << "this file system keeps no holes";
+    Massimi m{};
+    const long long letti = prova::byteletti();
+    ASSERT_EQ(caricamassimi(percorso.string(), m), Letturamassimi::letti);
+    EXPECT_LT(prova::byteletti() - letti, 64 * 1024);
+    EXPECT_EQ(m, Massimi{});
+    m[indicemassimo(3, 2)] = 77;
+    ASSERT_TRUE(salvamassimi(percorso.string(), m));
+    EXPECT_EQ(std::filesystem::file_size(percorso), static_cast<std::uintmax_t>(LUNGHEZZA));
+    EXPECT_LT(prova::occupati(percorso), POCO);
+    EXPECT_EQ(prova::leggi(percorso, 0, DIMSIMUL), immaginemassimi(m));
+    EXPECT_EQ(prova::leggi(percorso, DIMSIMUL, 36), std::vector<uint8_t>(36, 0xAA));
+    EXPECT_EQ(prova::leggi(percorso, LUNGHEZZA - 1, 1), std::vector<uint8_t>{0x5A});
 }
 
 } // namespace
