@@ -4,7 +4,8 @@
 // load leaves the file as it was and the maxima the read ones, or all zero for a
 // damaged file (the simulation window then says they start again from zero). A
 // table saved over the file, as a run that sets a new maximum does, keeps the
-// file's bytes beyond the first 264 and loads back as it was saved.
+// file's bytes beyond the first 264 and loads back as it was saved. The first load
+// of a run finds no file: it creates one, empty, and reads all zero.
 #include "archivio.h"
 #include "cartellafuzz.h"
 #include "simulazione.h"
@@ -32,7 +33,21 @@ bool possibile(const std::vector<uint8_t>& file) {
     return true;
 }
 
+std::string filesimul() {
+    return fuzz::cartella() + "/simul.dat";
+}
+
 } // namespace
+
+// Before the first input, in a folder just made.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    bolv::Massimi massimi;
+    massimi.fill(-5);
+    if (bolv::caricamassimi(filesimul(), massimi) != bolv::Letturamassimi::letti ||
+        massimi != bolv::Massimi{} || bolv::leggifile(filesimul()) != std::vector<uint8_t>{})
+        fuzz::violata("a missing file is created empty and reads all zero");
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti) {
     const std::vector<uint8_t> file(dati, dati + quanti);
@@ -44,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti) {
         for (size_t i = 0; i < letti->size(); ++i)
             if ((*letti)[i] != valore(file, i)) fuzz::violata("each maximum is its four bytes");
 
-    const std::string percorso = fuzz::cartella() + "/simul.dat";
+    const std::string percorso = filesimul();
     fuzz::metti("simul.dat", dati, quanti);
     bolv::Massimi massimi;
     massimi.fill(-5);
