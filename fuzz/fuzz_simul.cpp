@@ -6,11 +6,12 @@
 // table saved over the file, as a run that sets a new maximum does, keeps the
 // file's bytes beyond the first 264 and loads back as it was saved. The first load
 // of a run finds no file: it creates one, empty, and reads all zero.
-#include "archivio.h"
 #include "cartellafuzz.h"
+#include "filesicuri.h"
 #include "simulazione.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -44,7 +45,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     bolv::Massimi massimi;
     massimi.fill(-5);
     if (bolv::caricamassimi(filesimul(), massimi) != bolv::Letturamassimi::letti ||
-        massimi != bolv::Massimi{} || bolv::leggifile(filesimul()) != std::vector<uint8_t>{})
+        massimi != bolv::Massimi{} ||
+        bolv::leggiinizio(filesimul(), SIZE_MAX) != std::vector<uint8_t>{})
         fuzz::violata("a missing file is created empty and reads all zero");
     return 0;
 }
@@ -64,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti) {
     bolv::Massimi massimi;
     massimi.fill(-5);
     const bolv::Letturamassimi esito = bolv::caricamassimi(percorso, massimi);
-    if (bolv::leggifile(percorso) != file) fuzz::violata("loading leaves the file as it was");
+    if (bolv::leggiinizio(percorso, SIZE_MAX) != file)
+        fuzz::violata("loading leaves the file as it was");
     if (esito == bolv::Letturamassimi::noncreati)
         fuzz::violata("an existing file needs no creating");
     if ((esito == bolv::Letturamassimi::letti) != letti.has_value())
@@ -81,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti) {
     std::vector<uint8_t> atteso = bolv::immaginemassimi(massimi);
     if (file.size() > atteso.size())
         atteso.insert(atteso.end(), file.begin() + bolv::DIMSIMUL, file.end());
-    if (bolv::leggifile(percorso) != atteso)
+    if (bolv::leggiinizio(percorso, SIZE_MAX) != atteso)
         fuzz::violata("the table saved over the file keeps the rest");
     bolv::Massimi riletti;
     if (bolv::caricamassimi(percorso, riletti) != bolv::Letturamassimi::letti || riletti != massimi)
