@@ -117,9 +117,13 @@ QByteArray righecrlf(const QStringList& lines) {
     return dati;
 }
 
-bool scrivitesto(const QString& path, const QByteArray& dati) {
-    return scrivifilesicuro(QFile::encodeName(path).toStdString(),
-                            std::vector<uint8_t>(dati.begin(), dati.end()));
+// The lines handed to one of the file road's writes (replace or append), by the file's
+// name on disk.
+bool scrivitesto(bool (*scrivi)(const std::string&, const std::vector<uint8_t>&),
+                 const QString& path, const QStringList& lines) {
+    const QByteArray dati = righecrlf(lines);
+    return scrivi(QFile::encodeName(path).toStdString(),
+                  std::vector<uint8_t>(dati.begin(), dati.end()));
 }
 
 std::optional<QString> sceglifiletesto(const QString& titolo, const QString& proposto) {
@@ -134,9 +138,7 @@ std::optional<QString> sceglifiletesto(const QString& titolo, const QString& pro
 } // namespace
 
 bool accodatesto(const QString& path, const QStringList& lines) {
-    const QByteArray dati = righecrlf(lines);
-    return accodafile(QFile::encodeName(path).toStdString(),
-                      std::vector<uint8_t>(dati.begin(), dati.end()));
+    return scrivitesto(accodafile, path, lines);
 }
 
 bool confermascrittura(const QString& path, const QString& seesiste) {
@@ -154,7 +156,7 @@ void salvatesto(const Rapportotesto& r) {
     }
     if (!confermascrittura(nome, r.seesiste)) return;
     const bool scritto =
-        r.sostituisce ? scrivitesto(nome, righecrlf(r.linee)) : accodatesto(nome, r.linee);
+        r.sostituisce ? scrivitesto(scrivifilesicuro, nome, r.linee) : accodatesto(nome, r.linee);
     if (!scritto) platform::message(messaggioscrittura(nome));
 }
 
